@@ -1,0 +1,17 @@
+# Copies the committed data folder into the assembled one. A player's saved progress
+# ("save.txt") already present in the destination is kept, never overwritten.
+file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
+foreach(f ${files})
+  get_filename_component(name ${f} NAME)
+  if(name STREQUAL "save.txt" AND EXISTS ${DEST}/${f})
+    continue()
+  endif()
+  get_filename_component(dir ${DEST}/${f} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY_FILE ${SOURCE}/${f} ${DEST}/${f} ONLY_IF_DIFFERENT)
+endforeach()
+if(NOT EXISTS ${FONT})
+  message(FATAL_ERROR "Font ${FONT} not found: run the set-up script")
+endif()
+file(MAKE_DIRECTORY ${DEST})
+file(COPY_FILE ${FONT} ${DEST}/simfang.ttf ONLY_IF_DIFFERENT)

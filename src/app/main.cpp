@@ -1,0 +1,52 @@
+// Entry point: brings every subsystem up, runs the main menu, brings them down.
+#include <SDL.h>
+
+#include "core/Coord.h"
+#include "core/Error.h"
+#include "core/Graphics.h"
+#include "core/Pixel.h"
+
+bool fullscreen = false;
+Coord resolution(800, 600);
+
+namespace {
+const int FRAMES_PER_SECOND = 40;
+
+// Until the main menu exists: a black window until it is closed or Escape is pressed.
+void run_menu() {
+    for (;;) {
+        Graphics::screen->fill(Pixel::black);
+        Graphics::refresh();
+        SDL_Event event;
+        if (!SDL_PollEvent(&event)) continue;
+        if (event.type == SDL_QUIT) return;
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) return;
+    }
+}
+} // namespace
+
+void start() {
+    Error::open("Initialising all subsystems...");
+    Graphics::start(resolution, FRAMES_PER_SECOND, fullscreen);
+    Pixel::start();
+    Error::close("Success.");
+}
+
+void end() {
+    Error::open("Shutting down all subsystems...");
+    Graphics::end();
+    Error::close("Success.");
+}
+
+int SDL_main(int, char**) {
+    Error::open("Ironvale 2 launched");
+    start();
+    run_menu();
+    end();
+    return 0;
+}
+
+#if !defined(__WIN32__) && !defined(__MACOSX__)
+// Elsewhere SDL's own entry wrapper calls SDL_main.
+int main(int argc, char** argv) { return SDL_main(argc, argv); }
+#endif

@@ -1,0 +1,23 @@
+#include "core/Error.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void Error::log(const std::string& message, int delta) {
+    static int level = 0;
+    for (int i = 0; i < level; ++i) std::fputc('\t', stdout);
+    std::fputs(message.c_str(), stdout);
+    std::fputc('\n', stdout);
+    // Flushed at once, so the log is complete even if the process dies right after.
+    std::fflush(stdout);
+    level += delta;
+}
+
+void Error::open(const std::string& message) { log(message, 1); }
+void Error::close(const std::string& message) { log(message, -1); }
+void Error::note(const std::string& message) { log(message, 0); }
+
+void Error::halt(const std::string& message) {
+    log(message, 0);
+    std::exit(1);
+}

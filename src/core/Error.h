@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+// The indented progress log on standard output, and the program's single fatal path.
+class Error {
+public:
+    // Logs the message, then indents every following line by one more tab.
+    static void open(const std::string& message);
+    // Logs the message, then takes one tab off the following lines.
+    static void close(const std::string& message);
+    static void note(const std::string& message);
+    // Logs the message and ends the process with exit status 1.
+    [[noreturn]] static void halt(const std::string& message);
+
+private:
+    static void log(const std::string& message, int delta);
+};

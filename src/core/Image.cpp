@@ -1,0 +1,225 @@
+#include "core/Image.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/Error.h"
+#include "core/Graphics.h"
+#include "core/Pixel.h"
+#include "core/Utility.h"
+
+namespace {
+// The video library takes 16-bit rectangles; clip in full precision first so that
+// far-off positions never wrap around onto the surface.
+bool clip_rect(SDL_Surface* target, Coord pos, Coord size, SDL_Rect& out) {
+    if (size.x <= 0 || size.y <= 0) return false;
+    const SDL_Rect& clip = target->clip_rect;
+    const long x0 = std::max<long>(pos.x, clip.x);
+    const long y0 = std::max<long>(pos.y, clip.y);
+    const long x1 = std::min<long>(static_cast<long>(pos.x) + size.x, clip.x + clip.w);
+    const long y1 = std::min<long>(static_cast<long>(pos.y) + size.y, clip.y + clip.h);
+    if (x0 >= x1 || y0 >= y1) return false;
+    out.x = static_cast<Sint16>(x0);
+    out.y = static_cast<Sint16>(y0);
+    out.w = static_cast<Uint16>(x1 - x0);
+    out.h = static_cast<Uint16>(y1 - y0);
+    return true;
+}
+
+bool in_blit_range(Coord pos) {
+    return pos.x >= std::numeric_limits<Sint16>::min() &&
+           pos.x <= std::numeric_limits<Sint16>::max() &&
+           pos.y >= std::numeric_limits<Sint16>::min() &&
+           pos.y <= std::numeric_limits<Sint16>::max();
+}
+
+bool has_key(const SDL_Surface* s) { return (s->flags & SDL_SRCCOLORKEY) != 0; }
+
+SDL_Surface* blank_like(const SDL_Surface* source) {
+    const SDL_PixelFormat* f = source->format;
+    const Uint32 alpha = has_key(source) ? 0 : f->Amask;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, source->w, source->h, f->BitsPerPixel, f->Rmask,
+                                f->Gmask, f->Bmask, alpha);
+}
+
+class SurfaceLock {
+public:
+    explicit SurfaceLock(SDL_Surface* s) : s(s) {
+        if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    }
+    ~SurfaceLock() {
+        if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    }
+    SurfaceLock(const SurfaceLock&) = delete;
+    SurfaceLock& operator=(const SurfaceLock&) = delete;
+
+private:
+    SDL_Surface* s;
+};
+} // namespace
+
+Image::Image(const std::string& path) : surface(nullptr), owned(true) {
+    SDL_Surface* loaded = IMG_Load(path.c_str());
+    SDL_Surface* converted = loaded ? SDL_DisplayFormat(loaded) : nullptr;
+    if (loaded) SDL_FreeSurface(loaded);
+    if (!converted) Error::halt("Image: Failed to create Image from " + path);
+    surface = converted;
+    set_transparent(Pixel::transparent);
+}
+
+Image::Image(SDL_Surface* surface, bool unkeyed) : Image(surface, unkeyed, true) {}
+
+Image::Image(SDL_Surface* surface, bool unkeyed, bool owned) : surface(surface), owned(owned) {
+    if (!unkeyed) set_transparent(Pixel::transparent);
+}
+
+Image::~Image() {
+    if (owned && surface) SDL_FreeSurface(surface);
+}
+
+Image* Image::wrap_display(SDL_Surface* display) { return new Image(display, false, false); }
+
+void Image::open() {
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+}
+
+void Image::close() {
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+}
+
+Uint32* Image::row(int y) const {
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+}
+
+Uint32 Image::get_pixel(Coord p) const {
+    if (p.x < 0 || p.y < 0 || p.x >= surface->w || p.y >= surface->h) return Pixel::transparent;
+    return row(p.y)[p.x];
+}
+
+void Image::set_pixel(Coord p, Uint32 colour) {
+    if (p.x < 0 || p.y < 0 || p.x >= surface->w || p.y >= surface->h) return;
+    row(p.y)[p.x] = colour;
+}
+
+void Image::fill(Uint32 colour) { SDL_FillRect(surface, nullptr, colour); }
+
+void Image::draw_box(Coord pos, Coord size, Uint32 colour) {
+    SDL_Rect rect;
+    if (clip_rect(surface, pos, size, rect)) SDL_FillRect(surface, &rect, colour);
+}
+
+void Image::draw_line(Coord a, Coord b, Uint32 colour, int t) {
+    if (a == b) return;
+    if (t > 1) {
+        // Each square ends, rather than starts, on the ideal line.
+        a = Coord(a.x + 1 - t, a.y + 1 - t);
+        b = Coord(b.x + 1 - t, b.y + 1 - t);
+    }
+    const Coord square(t, t);
+    if (a.x == b.x) {
+        for (int y = std::min(a.y, b.y); y < std::max(a.y, b.y); ++y)
+            draw_box(Coord(a.x, y), square, colour);
+        return;
+    }
+    if (a.y == b.y) {
+        for (int x = std::min(a.x, b.x); x < std::max(a.x, b.x); ++x)
+            draw_box(Coord(x, a.y), square, colour);
+        return;
+    }
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    if (std::fabs(dx) > std::fabs(dy)) {
+        const double m = dy / dx;
+        const double k = a.y - m * a.x;
+        for (int x = std::min(a.x, b.x); x <= std::max(a.x, b.x); ++x)
+            draw_box(Coord(x, static_cast<int>(m * x + k)), square, colour);
+    } else {
+        const double m = dx / dy;
+        const double k = a.x - m * a.y;
+        for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y)
+            draw_box(Coord(static_cast<int>(m * y + k), y), square, colour);
+    }
+}
+
+void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, int max_step) {
+    // A walk of this many steps has long since left any screen; the cap only guards
+    // against a pathological random sequence.
+    const int max_steps = 10000;
+    const int step_range = std::max(1, max_step - min_step);
+    Coord cur = from;
+    for (int i = 0; i < max_steps; ++i) {
+        const double dx = to.x - cur.x;
+        const double dy = to.y - cur.y;
+        if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) <= 10) break;
+        // The deviation is drawn before the step length.
+        const double angle = std::atan2(dy, dx) + Utility::randAngle(-30, 30);
+        const int step = min_step + std::rand() % step_range;
+        const Coord next(static_cast<int>(cur.x + std::cos(angle) * step + 0.5),
+                         static_cast<int>(cur.y + std::sin(angle) * step + 0.5));
+        if (next != cur) {
+            draw_line(cur, next, colour, 2);
+            draw_line(cur, next, Pixel::white, 1);
+        }
+        cur = next;
+    }
+    if (cur != to) {
+        draw_line(cur, to, colour, 3);
+        draw_line(cur, to, Pixel::white, 1);
+    }
+}
+
+void Image::blit_onto(SDL_Surface* target, Coord pos) {
+    if (!in_blit_range(pos)) return;
+    SDL_Rect dest;
+    dest.x = static_cast<Sint16>(pos.x);
+    dest.y = static_cast<Sint16>(pos.y);
+    dest.w = 0;
+    dest.h = 0;
+    SDL_BlitSurface(surface, nullptr, target, &dest);
+}
+
+void Image::draw(Coord pos) { blit_onto(Graphics::screen->surface, pos); }
+
+void Image::draw_image(Coord pos, Image* other) { other->blit_onto(surface, pos); }
+
+void Image::set_transparent(Uint32 colour) { SDL_SetColorKey(surface, SDL_SRCCOLORKEY, colour); }
+
+void Image::swap_colours(Uint32 from, Uint32 to) {
+    SurfaceLock lock(surface);
+    for (int y = 0; y < surface->h; ++y) {
+        Uint32* r = row(y);
+        for (int x = 0; x < surface->w; ++x)
+            if (r[x] == from) r[x] = to;
+    }
+}
+
+Image* Image::copy() const { return flip(Coord(0, 0)); }
+
+Image* Image::flip(Coord axes) const {
+    SDL_Surface* out = blank_like(surface);
+    if (!out) Error::halt("Image: Failed to create a surface of " + Utility::str(surface->w) +
+                          " x " + Utility::str(surface->h));
+    Image* result = new Image(out, false);
+    {
+        SurfaceLock source_lock(surface);
+        SurfaceLock target_lock(out);
+        const int w = surface->w;
+        const int h = surface->h;
+        for (int y = 0; y < h; ++y) {
+            const Uint32* src = row(y);
+            Uint32* dst = result->row(axes.y ? h - 1 - y : y);
+            if (axes.x) {
+                for (int x = 0; x < w; ++x) dst[w - 1 - x] = src[x];
+            } else {
+                std::copy(src, src + w, dst);
+            }
+        }
+    }
+    if (has_key(surface))
+        SDL_SetColorKey(out, SDL_SRCCOLORKEY | SDL_RLEACCEL, surface->format->colorkey);
+    return result;
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <SDL.h>
+
+#include <string>
+
+#include "core/Coord.h"
+
+// The one picture type: owner of a 32-bit surface, keyed on Pixel::transparent.
+class Image {
+public:
+    // Loads a picture and converts it to the display format; halts when it cannot.
+    explicit Image(const std::string& path);
+    // Takes ownership of `surface`; keys it on Pixel::transparent unless `unkeyed`.
+    Image(SDL_Surface* surface, bool unkeyed);
+    ~Image();
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    // Wraps the display surface without owning it.
+    static Image* wrap_display(SDL_Surface* display);
+
+    int w() const { return surface->w; }
+    int h() const { return surface->h; }
+
+    // Bracket runs of get_pixel/set_pixel; they lock only when the surface needs it.
+    void open();
+    void close();
+    // Pixel::transparent outside the image.
+    Uint32 get_pixel(Coord p) const;
+    // Ignored outside the image.
+    void set_pixel(Coord p, Uint32 colour);
+
+    void fill(Uint32 colour);
+    void draw_box(Coord pos, Coord size, Uint32 colour);
+    // A run of thickness x thickness squares; axis-parallel lines stop one square short.
+    void draw_line(Coord a, Coord b, Uint32 colour, int thickness);
+    // A jagged random walk from `from` that always ends exactly at `to`.
+    void draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, int max_step);
+    // Blits the whole image onto the screen with its top-left corner at pos.
+    void draw(Coord pos);
+    void draw_image(Coord pos, Image* other);
+
+    void set_transparent(Uint32 colour);
+    void swap_colours(Uint32 from, Uint32 to);
+    Image* copy() const;
+    // Mirrored horizontally when axes.x != 0, vertically when axes.y != 0.
+    Image* flip(Coord axes) const;
+
+    SDL_Surface* surface;
+
+private:
+    Image(SDL_Surface* surface, bool unkeyed, bool owned);
+    Uint32* row(int y) const;
+    void blit_onto(SDL_Surface* target, Coord pos);
+
+    bool owned;
+};

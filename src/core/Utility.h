@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+// Small helpers shared by every subsystem.
+class Utility {
+public:
+    static constexpr double RADIANS_PER_DEGREE = 0.0174532925;
+
+    static std::string str();
+    static std::string str(int n);
+    static std::string str(float f);
+    static std::string str(double d);
+
+    // a - t*b with t = a/b truncated toward zero; the result takes the sign of a.
+    static double mod(double a, double b);
+    static double getAngle(int degrees);
+    // A whole number of degrees from lo to hi - 1 (or exactly hi when lo == hi), in radians.
+    static double randAngle(int lo, int hi);
+    static std::string copyright();
+};

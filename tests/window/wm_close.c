@@ -1,0 +1,52 @@
+/* Asks the window with the given title to close, the way a window manager does:
+ * a WM_PROTOCOLS client message carrying WM_DELETE_WINDOW. */
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <stdio.h>
+#include <string.h>
+
+static Window find(Display* d, Window w, const char* title) {
+    char* name = NULL;
+    if (XFetchName(d, w, &name) && name) {
+        int same = strcmp(name, title) == 0;
+        XFree(name);
+        if (same) return w;
+    }
+    Window root, parent, *children = NULL;
+    unsigned n = 0;
+    Window found = 0;
+    if (XQueryTree(d, w, &root, &parent, &children, &n)) {
+        for (unsigned i = 0; i < n && !found; ++i) found = find(d, children[i], title);
+        if (children) XFree(children);
+    }
+    return found;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s WINDOW_TITLE\n", argv[0]);
+        return 2;
+    }
+    Display* d = XOpenDisplay(NULL);
+    if (!d) {
+        fprintf(stderr, "wm_close: cannot open display\n");
+        return 1;
+    }
+    Window w = find(d, DefaultRootWindow(d), argv[1]);
+    if (!w) {
+        fprintf(stderr, "wm_close: no window titled '%s'\n", argv[1]);
+        return 1;
+    }
+    XEvent e;
+    memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+    XCloseDisplay(d);
+    return 0;
+}
