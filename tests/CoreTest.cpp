@@ -1,1 +1,128 @@
+// Coordinates, number formatting, angles and the log.
 #include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <set>
+
+#include "core/Coord.h"
+#include "core/Error.h"
+#include "core/Utility.h"
+
+TEST(Utility, FormatsNumbersAsTheStandardStreamDoes) {
+    EXPECT_EQ(Utility::str(), "");
+    EXPECT_EQ(Utility::str(-5), "-5");
+    EXPECT_EQ(Utility::str(0), "0");
+    EXPECT_EQ(Utility::str(0.1f), "0.1");
+    EXPECT_EQ(Utility::str(12.25), "12.25");
+    EXPECT_EQ(Utility::str(1234567.0), "1.23457e+06");
+    EXPECT_EQ(Utility::str(1e7), "1e+07");
+    // Each overload keeps its own stream; a previous value must not leak into the next.
+    EXPECT_EQ(Utility::str(123456), "123456");
+    EXPECT_EQ(Utility::str(7), "7");
+}
+
+TEST(Utility, ModuloFollowsTheSignOfTheDividend) {
+    EXPECT_DOUBLE_EQ(Utility::mod(-7, 3), -1);
+    EXPECT_DOUBLE_EQ(Utility::mod(7, 3), 1);
+    EXPECT_DOUBLE_EQ(Utility::mod(7.5, 2), 1.5);
+    EXPECT_DOUBLE_EQ(Utility::mod(-7.5, 2), -1.5);
+}
+
+TEST(Utility, AnglesUseTheGameFactorNotFullPrecisionPi) {
+    EXPECT_DOUBLE_EQ(Utility::getAngle(180), 180 * 0.0174532925);
+    EXPECT_NE(Utility::getAngle(180), M_PI);
+    EXPECT_DOUBLE_EQ(Utility::getAngle(-90), -90 * 0.0174532925);
+}
+
+TEST(Utility, RandomAnglesAreWholeDegreesBelowTheUpperBound) {
+    std::srand(1);
+    std::set<int> seen;
+    for (int i = 0; i < 5000; ++i) {
+        const double degrees = Utility::randAngle(-30, 30) / 0.0174532925;
+        const int whole = static_cast<int>(std::lround(degrees));
+        EXPECT_NEAR(degrees, whole, 1e-9);
+        seen.insert(whole);
+    }
+    EXPECT_EQ(*seen.begin(), -30);
+    EXPECT_EQ(*seen.rbegin(), 29);
+    EXPECT_EQ(seen.size(), 60u);
+}
+
+TEST(Utility, EqualBoundsGiveThatAngleWithoutDrawing) {
+    std::srand(5);
+    const int expected_next = std::rand();
+    std::srand(5);
+    EXPECT_DOUBLE_EQ(Utility::randAngle(45, 45), 45 * 0.0174532925);
+    EXPECT_EQ(std::rand(), expected_next);
+}
+
+TEST(Utility, ReversedBoundsStillGiveAnAngle) {
+    // The remainder of a non-negative number by a negative divisor is non-negative.
+    std::srand(3);
+    for (int i = 0; i < 100; ++i) {
+        const double a = Utility::randAngle(10, 0) / 0.0174532925;
+        EXPECT_GE(a, 10 - 1e-9);
+        EXPECT_LE(a, 19 + 1e-9);
+    }
+}
+
+TEST(Utility, CopyrightIsOneCreditLine) {
+    const std::string c = Utility::copyright();
+    EXPECT_EQ(c.rfind("(c) ", 0), 0u);
+    EXPECT_EQ(c.find('\n'), std::string::npos);
+}
+
+TEST(Coord, VectorOffsetRoundsHalfUpOnlyForPositiveResults) {
+    EXPECT_EQ(Coord(10, 10).vectorOffset(0, 5), Coord(15, 10));
+    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI, 3), Coord(-2, 0));
+    // y grows downwards: +pi/2 moves down the screen.
+    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI / 2, 4), Coord(0, 4));
+    EXPECT_EQ(Coord(1, 1).vectorOffset(M_PI / 4, 10), Coord(8, 8));
+    EXPECT_EQ(Coord(), Coord(0, 0));
+}
+
+namespace {
+std::string logged(void (*write)()) {
+    testing::internal::CaptureStdout();
+    write();
+    return testing::internal::GetCapturedStdout();
+}
+} // namespace
+
+TEST(Log, OpeningLineOuterClosingLineInner) {
+    const std::string out = logged([] {
+        Error::open("a");
+        Error::open("b");
+        Error::note("c");
+        Error::close("d");
+        Error::note("e");
+        Error::close("f");
+        Error::note("g");
+    });
+    EXPECT_EQ(out, "a\n\tb\n\t\tc\n\t\td\n\te\n\tf\ng\n");
+}
+
+TEST(Log, UnbalancedClosesWriteNoTabsThenRecover) {
+    const std::string out = logged([] {
+        Error::close("x");
+        Error::note("y");
+        Error::open("z");
+        Error::note("w");
+    });
+    EXPECT_EQ(out, "x\ny\nz\nw\n");
+}
+
+TEST(LogDeathTest, HaltWritesTheMessageAndExitsWithOne) {
+    // The log goes to standard output; send it to standard error where the death test looks.
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            Error::open("outer");
+            Error::open("inner");
+            Error::halt("Graphics: SDL failed to initialise");
+        },
+        testing::ExitedWithCode(1), "\t\tGraphics: SDL failed to initialise\n");
+}

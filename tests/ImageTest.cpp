@@ -1,0 +1,283 @@
+// The screen, key colours and pictures, on real SDL surfaces (dummy video driver).
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "core/Graphics.h"
+#include "core/Image.h"
+#include "core/Pixel.h"
+
+namespace {
+class ImageTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Graphics::start(Coord(200, 150), 40, false);
+        Pixel::start();
+    }
+    static void TearDownTestSuite() { Graphics::end(); }
+
+    // A blank picture in the display format, filled black.
+    static Image* canvas(int w, int h) {
+        SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+        Image* image = new Image(s, false);
+        image->fill(Pixel::black);
+        return image;
+    }
+
+    static std::set<std::pair<int, int>> pixels_of(Image* image, Uint32 colour) {
+        std::set<std::pair<int, int>> found;
+        image->open();
+        for (int y = 0; y < image->h(); ++y)
+            for (int x = 0; x < image->w(); ++x)
+                if (image->get_pixel(Coord(x, y)) == colour) found.insert({x, y});
+        image->close();
+        return found;
+    }
+
+    static std::set<std::pair<int, int>> rect(int x0, int y0, int x1, int y1) {
+        std::set<std::pair<int, int>> r;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) r.insert({x, y});
+        return r;
+    }
+};
+} // namespace
+
+TEST_F(ImageTest, TheScreenIsTheSizeAskedFor) {
+    EXPECT_EQ(Graphics::screen->w(), 200);
+    EXPECT_EQ(Graphics::screen->h(), 150);
+    EXPECT_EQ(Graphics::screen_surface->format->BitsPerPixel, 32);
+}
+
+TEST_F(ImageTest, KeyColoursAreTheirRgbValuesInTheDisplayFormat) {
+    const SDL_PixelFormat* f = Graphics::screen_surface->format;
+    EXPECT_EQ(Pixel::head, SDL_MapRGB(f, 255, 0, 255));
+    EXPECT_EQ(Pixel::special, SDL_MapRGB(f, 255, 0, 0));
+    EXPECT_EQ(Pixel::safe, SDL_MapRGB(f, 1, 1, 1));
+    EXPECT_EQ(Pixel::transparent, SDL_MapRGB(f, 0, 0, 255));
+    EXPECT_EQ(Pixel::sword_on_cape, SDL_MapRGB(f, 128, 255, 255));
+    EXPECT_EQ(Pixel::glow4, SDL_MapRGB(f, 75, 29, 75));
+    EXPECT_NE(Pixel::safe, Pixel::black);
+}
+
+TEST_F(ImageTest, ColourComponentsWrapAsBytes) {
+    EXPECT_EQ(Pixel::make(-31, -31, -31), Pixel::make(225, 225, 225));
+    EXPECT_EQ(Pixel::make(256 + 10, 512, -1), Pixel::make(10, 0, 255));
+}
+
+TEST_F(ImageTest, PixelAccessOutsideTheImageIsHarmless) {
+    Image* image = canvas(4, 3);
+    image->open();
+    EXPECT_EQ(image->get_pixel(Coord(-1, 0)), Pixel::transparent);
+    EXPECT_EQ(image->get_pixel(Coord(4, 0)), Pixel::transparent);
+    EXPECT_EQ(image->get_pixel(Coord(0, 3)), Pixel::transparent);
+    EXPECT_EQ(image->get_pixel(Coord(3, 2)), Pixel::black);
+    image->set_pixel(Coord(4, 0), Pixel::white);
+    image->set_pixel(Coord(-1, -1), Pixel::white);
+    image->set_pixel(Coord(3, 2), Pixel::white);
+    image->close();
+    EXPECT_EQ(pixels_of(image, Pixel::white), rect(3, 2, 3, 2));
+    delete image;
+}
+
+TEST_F(ImageTest, LinesBetweenEqualPointsDrawNothing) {
+    Image* image = canvas(20, 20);
+    image->draw_line(Coord(5, 5), Coord(5, 5), Pixel::white, 3);
+    EXPECT_TRUE(pixels_of(image, Pixel::white).empty());
+    delete image;
+}
+
+TEST_F(ImageTest, AxisParallelLinesStopOneSquareShort) {
+    Image* image = canvas(20, 20);
+    image->draw_line(Coord(0, 0), Coord(0, 4), Pixel::white, 1);
+    EXPECT_EQ(pixels_of(image, Pixel::white), rect(0, 0, 0, 3));
+    delete image;
+
+    image = canvas(20, 20);
+    image->draw_line(Coord(9, 3), Coord(2, 3), Pixel::white, 1);
+    EXPECT_EQ(pixels_of(image, Pixel::white), rect(2, 3, 8, 3));
+    delete image;
+}
+
+TEST_F(ImageTest, DiagonalLinesIncludeBothEnds) {
+    Image* image = canvas(20, 20);
+    image->draw_line(Coord(0, 0), Coord(4, 2), Pixel::white, 1);
+    const std::set<std::pair<int, int>> expected{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}};
+    EXPECT_EQ(pixels_of(image, Pixel::white), expected);
+    delete image;
+
+    image = canvas(20, 20);
+    image->draw_line(Coord(3, 7), Coord(1, 1), Pixel::white, 1);
+    // Steep: x = m*y + k with m = 1/3, k = 2/3, truncated.
+    const std::set<std::pair<int, int>> steep{{1, 1}, {1, 2}, {1, 3}, {2, 4},
+                                              {2, 5}, {2, 6}, {3, 7}};
+    EXPECT_EQ(pixels_of(image, Pixel::white), steep);
+    delete image;
+}
+
+TEST_F(ImageTest, ThickSquaresEndOnTheIdealLine) {
+    Image* image = canvas(30, 30);
+    image->draw_line(Coord(10, 10), Coord(20, 10), Pixel::white, 3);
+    // Squares with lower-right corners on y = 10 from x = 10 to 19.
+    EXPECT_EQ(pixels_of(image, Pixel::white), rect(8, 8, 19, 10));
+    delete image;
+}
+
+TEST_F(ImageTest, ShortLightningIsOneThickSegmentWithAWhiteCore) {
+    const Uint32 violet = Pixel::make(140, 0, 255);
+    Image* bolt = canvas(40, 40);
+    Image* expected = canvas(40, 40);
+    std::srand(7);
+    const int before = std::rand();
+    std::srand(7);
+    bolt->draw_lightning(Coord(10, 10), Coord(16, 18), violet, 10, 40);
+    EXPECT_EQ(std::rand(), before); // no random numbers drawn
+    expected->draw_line(Coord(10, 10), Coord(16, 18), violet, 3);
+    expected->draw_line(Coord(10, 10), Coord(16, 18), Pixel::white, 1);
+    EXPECT_EQ(pixels_of(bolt, violet), pixels_of(expected, violet));
+    EXPECT_EQ(pixels_of(bolt, Pixel::white), pixels_of(expected, Pixel::white));
+    delete bolt;
+    delete expected;
+}
+
+TEST_F(ImageTest, LongLightningHasAWhiteCoreFromStartToTarget) {
+    const Uint32 violet = Pixel::make(50, 0, 255);
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        Image* bolt = canvas(200, 150);
+        std::srand(seed);
+        bolt->draw_lightning(Coord(20, 0), Coord(150, 140), violet, 10, 40);
+        const auto white = pixels_of(bolt, Pixel::white);
+        const auto edge = pixels_of(bolt, violet);
+        ASSERT_FALSE(white.empty());
+        EXPECT_FALSE(edge.empty());
+        EXPECT_EQ(white.size() + edge.size() + pixels_of(bolt, Pixel::black).size(), 200u * 150u);
+        // Diagonal segments include both ends, so the core touches the target.
+        bool near_target = false;
+        for (auto [x, y] : white) near_target |= std::abs(x - 150) <= 1 && std::abs(y - 140) <= 1;
+        EXPECT_TRUE(near_target) << "seed " << seed;
+        delete bolt;
+    }
+}
+
+TEST_F(ImageTest, LightningIsReproducibleFromTheSameRandomSequence) {
+    const Uint32 violet = Pixel::make(50, 0, 255);
+    Image* a = canvas(200, 150);
+    Image* b = canvas(200, 150);
+    std::srand(42);
+    a->draw_lightning(Coord(0, 0), Coord(199, 149), violet, 10, 40);
+    std::srand(42);
+    b->draw_lightning(Coord(0, 0), Coord(199, 149), violet, 10, 40);
+    EXPECT_EQ(pixels_of(a, Pixel::white), pixels_of(b, Pixel::white));
+    delete a;
+    delete b;
+}
+
+TEST_F(ImageTest, FlipMirrorsCopyDuplicatesAndBothAreIndependent) {
+    Image* image = canvas(3, 2);
+    image->open();
+    image->set_pixel(Coord(0, 0), Pixel::white);
+    image->set_pixel(Coord(1, 1), Pixel::eyes);
+    image->close();
+
+    Image* mirrored = image->flip(Coord(1, 0));
+    EXPECT_EQ(pixels_of(mirrored, Pixel::white), rect(2, 0, 2, 0));
+    EXPECT_EQ(pixels_of(mirrored, Pixel::eyes), rect(1, 1, 1, 1));
+
+    Image* upside_down = image->flip(Coord(0, 1));
+    EXPECT_EQ(pixels_of(upside_down, Pixel::white), rect(0, 1, 0, 1));
+
+    Image* both = image->flip(Coord(1, 1));
+    EXPECT_EQ(pixels_of(both, Pixel::white), rect(2, 1, 2, 1));
+
+    Image* plain = image->flip(Coord(0, 0));
+    Image* copied = image->copy();
+    for (Image* same : {plain, copied}) {
+        EXPECT_EQ(pixels_of(same, Pixel::white), rect(0, 0, 0, 0));
+        EXPECT_EQ(same->w(), 3);
+        EXPECT_EQ(same->h(), 2);
+    }
+    copied->swap_colours(Pixel::white, Pixel::cape);
+    EXPECT_EQ(pixels_of(image, Pixel::white), rect(0, 0, 0, 0));
+    for (Image* i : {image, mirrored, upside_down, both, plain, copied}) delete i;
+}
+
+TEST_F(ImageTest, CopiesKeepTheTransparentKey) {
+    Image* image = canvas(2, 1);
+    image->open();
+    image->set_pixel(Coord(0, 0), Pixel::transparent);
+    image->close();
+    Image* copied = image->flip(Coord(1, 0));
+    EXPECT_TRUE(copied->surface->flags & SDL_SRCCOLORKEY);
+    EXPECT_EQ(copied->surface->format->colorkey, Pixel::transparent);
+
+    // Drawn onto the screen, the keyed pixel leaves what lies behind.
+    Graphics::screen->fill(Pixel::eyes);
+    copied->draw(Coord(10, 10));
+    Graphics::screen->open();
+    EXPECT_EQ(Graphics::screen->get_pixel(Coord(10, 10)), Pixel::black);
+    EXPECT_EQ(Graphics::screen->get_pixel(Coord(11, 10)), Pixel::eyes);
+    Graphics::screen->close();
+    delete image;
+    delete copied;
+}
+
+TEST_F(ImageTest, SwappingIsOneWay) {
+    Image* image = canvas(4, 1);
+    image->open();
+    image->set_pixel(Coord(0, 0), Pixel::sword);
+    image->set_pixel(Coord(1, 0), Pixel::special);
+    image->close();
+    image->swap_colours(Pixel::sword, Pixel::special);
+    image->swap_colours(Pixel::special, Pixel::safe);
+    EXPECT_TRUE(pixels_of(image, Pixel::sword).empty());
+    EXPECT_TRUE(pixels_of(image, Pixel::special).empty());
+    EXPECT_EQ(pixels_of(image, Pixel::safe), rect(0, 0, 1, 0));
+    delete image;
+}
+
+TEST_F(ImageTest, BoxesAreClippedAndNegativeSizesDrawNothing) {
+    Graphics::screen->fill(Pixel::black);
+    Graphics::screen->draw_box(Coord(-5, -5), Coord(10, 10), Pixel::white);
+    Graphics::screen->draw_box(Coord(50, 50), Coord(-10, 5), Pixel::white);
+    Graphics::screen->draw_box(Coord(70000, 10), Coord(5, 5), Pixel::white);
+    Graphics::screen->draw_box(Coord(-70000, 10), Coord(5, 5), Pixel::white);
+    EXPECT_EQ(pixels_of(Graphics::screen, Pixel::white), rect(0, 0, 4, 4));
+}
+
+TEST_F(ImageTest, RefreshSleepsOutTheRestOfTheFrame) {
+    Graphics::last_update = SDL_GetTicks();
+    SDL_Delay(10);
+    Uint32 before = SDL_GetTicks();
+    Graphics::refresh();
+    Uint32 slept = SDL_GetTicks() - before;
+    EXPECT_GE(slept, 12u); // about 15 ms
+    EXPECT_LT(slept, 200u);
+
+    SDL_Delay(40);
+    before = SDL_GetTicks();
+    Graphics::refresh();
+    EXPECT_LT(SDL_GetTicks() - before, 10u); // late frames are not delayed further
+    EXPECT_GE(Graphics::last_update, before);
+}
+
+TEST_F(ImageTest, ForcedRefreshLeavesTheFrameClockAlone) {
+    Graphics::last_update = 1234;
+    Graphics::force_refresh();
+    EXPECT_EQ(Graphics::last_update, 1234u);
+    Graphics::last_update = SDL_GetTicks();
+}
+
+TEST(ImageDeathTest, AMissingPictureHaltsWithItsPath) {
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            Graphics::start(Coord(64, 48), 40, false);
+            Pixel::start();
+            Image image("no/such/picture.png");
+        },
+        testing::ExitedWithCode(1), "Image: Failed to create Image from no/such/picture.png");
+}
