@@ -63,7 +63,10 @@ std::string sample_played_by(void (*event)()) {
 
 class SoundTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0); }
+    void SetUp() override {
+        use_headless_drivers();
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0);
+    }
     void TearDown() override {
         Sound::end();
         SDL_Quit();
