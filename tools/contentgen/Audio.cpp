@@ -1,5 +1,38 @@
 #include "Audio.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "Compositions.h"
+#include "OggWriter.h"
+#include "Sequencer.h"
+#include "SoundEffects.h"
+#include "Voice.h"
+
 namespace contentgen {
-bool generate_audio(const std::string&) { return true; }
+namespace {
+bool make_folder(const std::string& path) { return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
+
+bool write_music(const std::string& folder) {
+    int serial = 5000;
+    for (const Composition& piece : Compositions::all()) {
+        const Wave wave = Sequencer::render(piece);
+        if (!OggWriter::write(folder + "/music/" + piece.file + ".ogg", wave, serial++, 0.3f)) return false;
+    }
+    return true;
+}
+}
+
+bool generate_audio(const std::string& data_folder) {
+    if (!make_folder(data_folder) || !make_folder(data_folder + "/sfx") || !make_folder(data_folder + "/music")) {
+        std::fprintf(stderr, "contentgen: cannot create the sound folders in %s\n", data_folder.c_str());
+        return false;
+    }
+    if (!Voice::start()) return false;
+    const bool effects = SoundEffects::write_all(data_folder);
+    Voice::end();
+    return effects && write_music(data_folder);
+}
 }
