@@ -11,7 +11,6 @@
 class FontFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        use_headless_drivers();
         TempDataFolder::add_font();
         TempDataFolder::add_empty_picture();
         Graphics::start(Coord(800, 600), 40, false);

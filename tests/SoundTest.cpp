@@ -64,7 +64,6 @@ std::string sample_played_by(void (*event)()) {
 class SoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        use_headless_drivers();
         ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0);
     }
     void TearDown() override {

@@ -101,9 +101,3 @@ class TempDataFolder {
 inline void route_log_to_stderr() {
     dup2(STDERR_FILENO, STDOUT_FILENO);
 }
-
-// The dummy drivers, unless the caller chose others: tests run without a display or sound card.
-inline void use_headless_drivers() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-}
