@@ -1,6 +1,8 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
+#include "combat/AgentInput.h"
+#include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Graphics.h"
@@ -29,6 +31,8 @@ void start() {
     Error::open("Initialising all subsystems...");
     Graphics::start(resolution, FRAMES_PER_SECOND, fullscreen);
     Pixel::start();
+    AgentInput::start();
+    Combos::start();
     Error::close("Success.");
 }
 
