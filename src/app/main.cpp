@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "world/Particle.h"
 
 bool fullscreen = false;
 Coord resolution(800, 600);
@@ -33,6 +34,7 @@ void start() {
     Pixel::start();
     AgentInput::start();
     Combos::start();
+    Particle::start();
     Error::close("Success.");
 }
 

@@ -17,6 +17,26 @@ Particle::Particle(Coord pos, Coord vel, int gravity)
       dies_offscreen(true), bounce(false), anim_counter(0), pixel(Pixel::transparent),
       animation(nullptr), sprite(nullptr), flipped(false) {}
 
+// Never destroyed: the static lists destroy their particles at exit, after any pool
+// object of this file would be gone.
+BlockPool& Particle::pool() {
+    static BlockPool* particles = new BlockPool(sizeof(Particle));
+    return *particles;
+}
+
+// A larger subclass goes to the general heap.
+void* Particle::operator new(std::size_t size) {
+    return size == sizeof(Particle) ? pool().take() : ::operator new(size);
+}
+
+void Particle::operator delete(void* block, std::size_t size) {
+    if (!block) return;
+    if (size == sizeof(Particle))
+        pool().give(block);
+    else
+        ::operator delete(block);
+}
+
 void Particle::start() {
     background.clear();
     foreground.clear();

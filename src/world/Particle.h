@@ -1,7 +1,10 @@
 #pragma once
 #include <SDL.h>
 
+#include <cstddef>
+
 #include "core/Coord.h"
+#include "world/BlockPool.h"
 #include "world/Thing.h"
 #include "world/ThingDB.h"
 
@@ -39,6 +42,10 @@ public:
     void put_foreground();
     void put_background();
 
+    // Particles come and go by the ten thousand: they live in a pool of their own.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size);
+
     // Frames each picture of a plain animation is shown, by its number on the base sheet.
     static int hold_time(int sprite_index);
 
@@ -67,6 +74,7 @@ private:
     static const int MAX_NOISE = 20;
     static const int OFFSCREEN_MARGIN = 100;
 
+    static BlockPool& pool();
     static int noise(int amplitude);
     void fall();
     void bounce_on_floor();
