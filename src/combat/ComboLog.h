@@ -7,7 +7,7 @@
 // its inputs newest first, the older entries empty.
 class ComboLog {
 public:
-    static const int LENGTH = 8;
+    static constexpr int LENGTH = 8;
 
     // Eight empty entries, idle.
     ComboLog();

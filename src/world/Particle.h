@@ -71,8 +71,8 @@ public:
     static ThingDB foreground;
 
 private:
-    static const int MAX_NOISE = 20;
-    static const int OFFSCREEN_MARGIN = 100;
+    static constexpr int MAX_NOISE = 20;
+    static constexpr int OFFSCREEN_MARGIN = 100;
 
     static BlockPool& pool();
     static int noise(int amplitude);
