@@ -26,13 +26,7 @@ protected:
     }
 };
 
-TEST_F(CombosTest, NamedInputsAndStoredCombos) {
-    EXPECT_TRUE(AgentInput().empty());
-    EXPECT_TRUE(AgentInput::UP.up && !AgentInput::UP.down && !AgentInput::UP.attack);
-    EXPECT_EQ(AgentInput::HORIZONTAL, AgentInput(false, false, true, true, false));
-    EXPECT_EQ(AgentInput::VERTICAL, AgentInput(true, true, false, false, false));
-    EXPECT_EQ(AgentInput::MASH, AgentInput(true, true, true, true, true));
-
+TEST_F(CombosTest, CombosAreStoredNewestFirst) {
     // Stored newest first, the rest empty.
     EXPECT_EQ(Combos::FIREBOLT.entries[0], AgentInput::FORWARD);
     EXPECT_EQ(Combos::FIREBOLT.entries[1], AgentInput::BACKWARD);

@@ -119,37 +119,6 @@ protected:
 
 std::string ParticleTest::folder;
 
-TEST_F(ParticleTest, NewParticleHasTheDefaultsAndSettersSetThem) {
-    Particle p(Coord(5, 6), Coord(1, 2), 3);
-    EXPECT_TRUE(p.alive);
-    EXPECT_EQ(p.gravity, 3);
-    EXPECT_EQ(p.jitter, Coord(0, 0));
-    EXPECT_EQ(p.x_drag, 0);
-    EXPECT_EQ(p.terminal_velocity, 0);
-    EXPECT_EQ(p.lifespan, 0);
-    EXPECT_TRUE(p.dies_offscreen);
-    EXPECT_FALSE(p.bouncing());
-    EXPECT_EQ(p.pixel, Pixel::transparent);
-    EXPECT_EQ(p.animation, nullptr);
-    EXPECT_EQ(p.sprite, nullptr);
-    EXPECT_FALSE(p.flipped);
-
-    p.add_jitter(Coord(1, 2));
-    p.add_x_drag(3);
-    p.add_terminal_velocity(4);
-    p.add_lifespan(5);
-    p.add_bounce();
-    p.persist();
-    EXPECT_EQ(p.jitter, Coord(1, 2));
-    EXPECT_EQ(p.x_drag, 3);
-    EXPECT_EQ(p.terminal_velocity, 4);
-    EXPECT_EQ(p.lifespan, 5);
-    EXPECT_TRUE(p.bouncing());
-    EXPECT_FALSE(p.dies_offscreen);
-    p.unpersist();
-    EXPECT_TRUE(p.dies_offscreen);
-}
-
 TEST_F(ParticleTest, MovesByLastVelocityThenFallsDrawingTwoRandomNumbers) {
     std::srand(42);
     std::rand();

@@ -17,21 +17,6 @@ int slowed(int vx, int amount, int chance) {
     return t.vel.x;
 }
 
-TEST(ThingTest, ConstructorsStartAlive) {
-    Thing a;
-    EXPECT_TRUE(a.alive);
-    EXPECT_EQ(a.pos, Coord(0, 0));
-    EXPECT_EQ(a.vel, Coord(0, 0));
-    Thing b(Coord(3, 4));
-    EXPECT_EQ(b.pos, Coord(3, 4));
-    EXPECT_EQ(b.vel, Coord(0, 0));
-    Thing c(Coord(3, 4), Coord(-1, 2));
-    EXPECT_EQ(c.vel, Coord(-1, 2));
-    c.kill();
-    c.kill();
-    EXPECT_FALSE(c.alive);
-}
-
 TEST(ThingTest, SlowXWithCertainChance) {
     EXPECT_EQ(slowed(1, 1, 1), 0);
     EXPECT_EQ(slowed(-1, 1, 1), 0);
