@@ -5,6 +5,9 @@
 #include "core/Error.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Sound.h"
+#include "core/TextMaker.h"
+#include "level/Stringz.h"
 
 bool fullscreen = false;
 Coord resolution(800, 600);
@@ -29,12 +32,20 @@ void start() {
     Error::open("Initialising all subsystems...");
     Graphics::start(resolution, FRAMES_PER_SECOND, fullscreen);
     Pixel::start();
+    TextMaker::start();
+    // Needs the font.
+    Stringz::start();
+    Sound::start();
     Error::close("Success.");
 }
 
 void end() {
     Error::open("Shutting down all subsystems...");
+    Sound::end();
+    TextMaker::end();
     Graphics::end();
+    // Only releases images, so it may come after the screen is gone.
+    Stringz::end();
     Error::close("Success.");
 }
 
@@ -48,5 +59,7 @@ int SDL_main(int, char**) {
 
 #if !defined(__WIN32__) && !defined(__MACOSX__)
 // Elsewhere SDL's own entry wrapper calls SDL_main.
-int main(int argc, char** argv) { return SDL_main(argc, argv); }
+int main(int argc, char** argv) {
+    return SDL_main(argc, argv);
+}
 #endif
