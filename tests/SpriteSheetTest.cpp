@@ -8,6 +8,7 @@
 #include "Drawings.h"
 #include "core/Pixel.h"
 #include "core/Utility.h"
+#include "level/Stringz.h"
 #include "sprites/SpriteSheet.h"
 
 using drawings::Rows;
@@ -134,6 +135,26 @@ TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheMirroredMarkerAtItsLastStep)
     EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
     EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
     EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
+}
+
+TEST_F(SpriteSheetTest, TheLoadingTextIsCentredAt200) {
+    const Uint32 ink = Pixel::make(0, 90, 0);
+    const SDL_PixelFormat* f = Graphics::screen_surface->format;
+    SDL_Surface* text = SDL_CreateRGBSurface(SDL_SWSURFACE, 21, 10, 32, f->Rmask, f->Gmask,
+                                             f->Bmask, 0);
+    SDL_FillRect(text, nullptr, ink);
+    Stringz::loading = new Image(text, true);
+    SpriteSheet::start();
+    delete Stringz::loading;
+    Stringz::loading = nullptr;
+
+    // 800 / 2 - 21 / 2 = 390 in integer division.
+    Image* screen = Graphics::screen;
+    EXPECT_EQ(screen->get_pixel(Coord(389, 200)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(390, 200)), ink);
+    EXPECT_EQ(screen->get_pixel(Coord(410, 209)), ink);
+    EXPECT_EQ(screen->get_pixel(Coord(411, 209)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(390, 199)), Pixel::black);
 }
 
 TEST_F(SpriteSheetTest, EndEmptiesEveryTableAndStartCanRunAgain) {

@@ -8,6 +8,8 @@
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "level/Stringz.h"
+#include "sprites/Animation.h"
+#include "sprites/SpriteSheet.h"
 
 bool fullscreen = false;
 Coord resolution(800, 600);
@@ -36,12 +38,17 @@ void start() {
     // Needs the font.
     Stringz::start();
     Sound::start();
+    // The loading screen shows one of the strings.
+    SpriteSheet::start();
+    Animation::start();
     Error::close("Success.");
 }
 
 void end() {
     Error::open("Shutting down all subsystems...");
     Sound::end();
+    Animation::end();
+    SpriteSheet::end();
     TextMaker::end();
     Graphics::end();
     // Only releases images, so it may come after the screen is gone.
