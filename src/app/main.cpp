@@ -7,6 +7,11 @@
 #include "core/Error.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Sound.h"
+#include "core/TextMaker.h"
+#include "level/Stringz.h"
+#include "sprites/Animation.h"
+#include "sprites/SpriteSheet.h"
 #include "world/Particle.h"
 
 bool fullscreen = false;
@@ -32,7 +37,15 @@ void start() {
     Error::open("Initialising all subsystems...");
     Graphics::start(resolution, FRAMES_PER_SECOND, fullscreen);
     Pixel::start();
+    TextMaker::start();
+    // Needs the font.
+    Stringz::start();
+    Sound::start();
+    // The loading screen shows one of the strings.
+    SpriteSheet::start();
+    Animation::start();
     AgentInput::start();
+    // Built from the named inputs.
     Combos::start();
     Particle::start();
     Error::close("Success.");
@@ -40,7 +53,13 @@ void start() {
 
 void end() {
     Error::open("Shutting down all subsystems...");
+    Sound::end();
+    Animation::end();
+    SpriteSheet::end();
+    TextMaker::end();
     Graphics::end();
+    // Only releases images, so it may come after the screen is gone.
+    Stringz::end();
     Error::close("Success.");
 }
 
@@ -54,5 +73,7 @@ int SDL_main(int, char**) {
 
 #if !defined(__WIN32__) && !defined(__MACOSX__)
 // Elsewhere SDL's own entry wrapper calls SDL_main.
-int main(int argc, char** argv) { return SDL_main(argc, argv); }
+int main(int argc, char** argv) {
+    return SDL_main(argc, argv);
+}
 #endif

@@ -2,6 +2,17 @@
 
 #include "sprites/SpriteSheet.h"
 
+namespace {
+// flip_offset mirrors a point at or right of the centre line to w - x, which is where an
+// attack point must go; a point left of it would be thrown to 3x - w, outside the pose
+// (that rule is meant for drawing anchors), so such a point is mirrored to w - x too.
+Coord mirrored_point(const AgentSprite* pose, Coord p, bool flipped) {
+    if (!flipped || static_cast<int>(p.x - pose->w() * 0.5) >= 0)
+        return pose->flip_offset(p, flipped);
+    return Coord(pose->w() - p.x, p.y);
+}
+} // namespace
+
 AgentFrame::AgentFrame(int sprite, Frame* next) : AgentFrame(sprite, ATK_NONE, next) {}
 
 AgentFrame::AgentFrame(int sprite, AttackType type, Frame* next)
@@ -37,7 +48,7 @@ std::vector<Coord> AgentFrame::attack_positions(Coord agent_pos, bool flipped) c
     std::vector<Coord> positions;
     positions.reserve(pose->specials.size());
     for (const Coord& p : pose->specials) {
-        const Coord point = pose->flip_offset(p, flipped);
+        const Coord point = mirrored_point(pose, p, flipped);
         positions.emplace_back(agent_pos.x - (anchor.x - point.x), agent_pos.y - (anchor.y - point.y));
     }
     return positions;

@@ -4,6 +4,7 @@
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Utility.h"
+#include "level/Stringz.h"
 
 std::vector<AgentSprite*> SpriteSheet::agent;
 std::vector<Sprite*> SpriteSheet::base;
@@ -46,8 +47,12 @@ Coord SpriteSheet::loading_marker_position(int n, int screen_width) {
 }
 
 void SpriteSheet::draw_loading_screen(int n) {
-    Graphics::screen->fill(Pixel::black);
-    health_sword->draw(loading_marker_position(n, Graphics::screen->w()), true);
+    Image* screen = Graphics::screen;
+    screen->fill(Pixel::black);
+    // Absent only when the strings were never started (a bare loading, as in a benchmark).
+    if (Stringz::loading)
+        Stringz::loading->draw(Coord(screen->w() / 2 - Stringz::loading->w() / 2, 200));
+    health_sword->draw(loading_marker_position(n, screen->w()), true);
     Graphics::force_refresh();
 }
 

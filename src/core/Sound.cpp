@@ -1,0 +1,248 @@
+#include "core/Sound.h"
+
+#include <cstdlib>
+
+#include "core/Error.h"
+
+Mix_Chunk* Sound::sfx[Sound::SLOTS] = {};
+std::vector<Mix_Music*> Sound::mus;
+int Sound::looper = -1;
+bool Sound::looping = false;
+int Sound::playing = 0;
+
+namespace {
+const int FREQUENCY = 22050;
+const int CHANNELS = 2;
+const int CHUNK_SIZE = 4096;
+const int MUSIC_VOLUME = 64;
+const int FIRST_FREE_CHANNEL = -1;
+const int FOREVER = -1;
+const int NO_TIME_LIMIT = -1;
+
+struct SampleFile {
+    int slot;
+    const char* path;
+};
+
+// clang-format off
+const SampleFile SAMPLES[] = {
+    {0, "sfx/clash1.ogg"}, {1, "sfx/clash2.ogg"}, {2, "sfx/clash3.ogg"},
+    {3, "sfx/oof1.ogg"}, {4, "sfx/oof2.ogg"}, {5, "sfx/oof3.ogg"},
+    {6, "sfx/oof4.ogg"}, {7, "sfx/die1.ogg"}, {8, "sfx/die2.ogg"},
+    {9, "sfx/die3.ogg"}, {10, "sfx/jump.ogg"}, {11, "sfx/thud.ogg"},
+    {12, "sfx/swish1.ogg"}, {13, "sfx/swish2.ogg"}, {14, "sfx/swish3.ogg"},
+    {15, "sfx/thunder1.ogg"}, {16, "sfx/thunder2.ogg"}, {17, "sfx/thunder3.ogg"},
+    {18, "sfx/wind.ogg"}, {19, "sfx/rain.ogg"}, {20, "sfx/bolt_hit2.ogg"},
+    {21, "sfx/teleport.ogg"}, {22, "sfx/lightning_charge.ogg"}, {23, "sfx/lightning_cast.ogg"},
+    {24, "sfx/wield.ogg"}, {25, "sfx/firerain.ogg"}, {26, "sfx/bolt_shot.ogg"},
+    {27, "sfx/crush.ogg"}, {28, "sfx/boss_taunt1.ogg"}, {29, "sfx/boss_taunt2.ogg"},
+    {30, "sfx/boss_taunt3.ogg"}, {31, "sfx/dismemb1.ogg"}, {32, "sfx/dismemb2.ogg"},
+    {33, "sfx/dismemb3.ogg"}, {34, "sfx/bodyburst.ogg"}, {35, "sfx/flame.ogg"},
+    {36, "sfx/major_hit.ogg"}, {37, "sfx/child_yell.ogg"}, {38, "sfx/woman_yell.ogg"},
+    {40, "sfx/deathburst.ogg"}, {49, "sfx/decap2.ogg"}, {59, "sfx/splash.ogg"},
+};
+// clang-format on
+
+const char* const TRACKS[] = {
+    "music/Ironvale.ogg", "music/Track1.ogg", "music/Track2.ogg", "music/Track3.ogg",
+    "music/Track4.ogg",   "music/Track5.ogg", "music/Track6.ogg",
+};
+
+enum Slot {
+    CLASH = 0,
+    STUN = 3,
+    DEATH = 7,
+    JUMP = 10,
+    THUD = 11,
+    SWISH = 12,
+    THUNDER = 15,
+    WIND = 18,
+    RAIN = 19,
+    BOLT_HIT = 20,
+    TELEPORT = 21,
+    LIGHTNING_CHARGE = 22,
+    LIGHTNING_STRIKE = 23,
+    SWORD_WIELD = 24,
+    FIRE = 25,
+    BOLT = 26,
+    STOMP = 27,
+    BOSS_TAUNT_BEFORE_FIRST = 27,
+    DISEMBOWEL = 31,
+    BODYBURST = 34,
+    FLAME = 35,
+    HARD_HIT = 36,
+    CHILD_YELL = 37,
+    WOMAN_YELL = 38,
+    DEATHBURST = 40,
+    BEHEAD = 49,
+    SPLASH = 59,
+};
+
+const int BOSS_TAUNTS = 3;
+
+// A missing file is not an error: its slot stays null and plays nothing.
+Mix_Chunk* load_sample(const char* path) {
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (!file) return nullptr;
+    return Mix_LoadWAV_RW(file, 1);
+}
+} // namespace
+
+void Sound::start() {
+    if (Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) == -1)
+        Error::halt("Sound: Failed to initialise SDL_mixer");
+    load_samples();
+    load_tracks();
+    Mix_VolumeMusic(MUSIC_VOLUME);
+}
+
+void Sound::load_samples() {
+    for (Mix_Chunk*& slot : sfx)
+        slot = nullptr;
+    for (const SampleFile& sample : SAMPLES)
+        sfx[sample.slot] = load_sample(sample.path);
+}
+
+void Sound::load_tracks() {
+    // A failed load keeps its place, so track numbers never shift.
+    for (const char* path : TRACKS)
+        mus.push_back(Mix_LoadMUS(path));
+}
+
+void Sound::end() {
+    for (Mix_Music* track : mus)
+        if (track) Mix_FreeMusic(track);
+    mus.clear();
+    for (Mix_Chunk*& slot : sfx) {
+        if (slot) Mix_FreeChunk(slot);
+        slot = nullptr;
+    }
+    looping = false;
+    playing = 0;
+    Mix_CloseAudio();
+}
+
+void Sound::play(int slot) {
+    if (slot < 0 || slot >= SLOTS || !sfx[slot]) return;
+    Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, sfx[slot], 0, NO_TIME_LIMIT);
+}
+
+// One draw of rand() per call picks the variant.
+void Sound::play_one_of(int first, int variants) {
+    play(first + std::rand() % variants);
+}
+
+void Sound::play_swish() {
+    play_one_of(SWISH, 3);
+}
+void Sound::play_jump() {
+    play(JUMP);
+}
+void Sound::play_thud() {
+    play(THUD);
+}
+void Sound::play_stun() {
+    play_one_of(STUN, 4);
+}
+void Sound::play_death() {
+    play_one_of(DEATH, 3);
+}
+void Sound::play_clash() {
+    play_one_of(CLASH, 3);
+}
+void Sound::play_thunder() {
+    play_one_of(THUNDER, 3);
+}
+void Sound::play_disembowel() {
+    play_one_of(DISEMBOWEL, 3);
+}
+void Sound::play_bolthit() {
+    play(BOLT_HIT);
+}
+void Sound::play_teleport() {
+    play(TELEPORT);
+}
+void Sound::play_lightning_charge() {
+    play(LIGHTNING_CHARGE);
+}
+void Sound::play_lightning_strike() {
+    play(LIGHTNING_STRIKE);
+}
+void Sound::play_sword_wield() {
+    play(SWORD_WIELD);
+}
+void Sound::play_fire() {
+    play(FIRE);
+}
+void Sound::play_bolt() {
+    play(BOLT);
+}
+void Sound::play_stomp() {
+    play(STOMP);
+}
+void Sound::play_bodyburst() {
+    play(BODYBURST);
+}
+void Sound::play_flame() {
+    play(FLAME);
+}
+void Sound::play_hard_hit() {
+    play(HARD_HIT);
+}
+void Sound::play_child_yell() {
+    play(CHILD_YELL);
+}
+void Sound::play_woman_yell() {
+    play(WOMAN_YELL);
+}
+void Sound::play_deathburst() {
+    play(DEATHBURST);
+}
+void Sound::play_behead() {
+    play(BEHEAD);
+}
+void Sound::play_splash() {
+    play(SPLASH);
+}
+
+void Sound::play_boss_taunt(int n) {
+    // Other numbers would land on unrelated samples.
+    if (n < 1 || n > BOSS_TAUNTS) return;
+    play(BOSS_TAUNT_BEFORE_FIRST + n);
+}
+
+void Sound::loop_wind() {
+    loop(WIND);
+}
+void Sound::loop_rain() {
+    loop(RAIN);
+}
+
+void Sound::loop(int slot) {
+    looper = sfx[slot] ? Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, sfx[slot], FOREVER, NO_TIME_LIMIT)
+                       : -1;
+    // A loop that did not start must not be remembered: channel -1 would make
+    // stop_loops halt every channel.
+    looping = looper >= 0;
+}
+
+void Sound::stop_loops() {
+    if (looping && looper >= 0 && Mix_Playing(looper)) Mix_HaltChannel(looper);
+    looping = false;
+}
+
+void Sound::play_music(int track, bool loop) {
+    if (Mix_PlayingMusic() && playing == track) return;
+    if (track < 0 || track >= static_cast<int>(mus.size()) || !mus[track]) return;
+    // Only a track that really started counts as playing.
+    if (Mix_PlayMusic(mus[track], loop ? FOREVER : 1) == 0) playing = track;
+}
+
+bool Sound::toggle_music() {
+    if (Mix_VolumeMusic(-1) != 0) {
+        Mix_VolumeMusic(0);
+        return false;
+    }
+    Mix_VolumeMusic(MUSIC_VOLUME);
+    return true;
+}

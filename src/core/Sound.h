@@ -1,0 +1,65 @@
+#pragma once
+#include <SDL_mixer.h>
+
+#include <vector>
+
+// The sound bank: every effect and music track, one call per game event.
+class Sound {
+  public:
+    static const int SLOTS = 100;
+
+    static Mix_Chunk* sfx[SLOTS];
+    static std::vector<Mix_Music*> mus;
+    // Channel of the ambient loop started last, and whether it is still meant to run.
+    static int looper;
+    static bool looping;
+    // The track last started through play_music (level scripts and bosses compare with it).
+    static int playing;
+
+    // Halts when the mixer cannot open; missing files only leave silent slots.
+    static void start();
+    static void end();
+
+    static void play_swish();
+    static void play_jump();
+    static void play_thud();
+    static void play_stun();
+    static void play_death();
+    static void play_clash();
+    static void play_thunder();
+    static void play_disembowel();
+    static void play_bolthit();
+    static void play_teleport();
+    static void play_lightning_charge();
+    static void play_lightning_strike();
+    static void play_sword_wield();
+    static void play_fire();
+    static void play_bolt();
+    static void play_stomp();
+    // n = 1, 2 or 3.
+    static void play_boss_taunt(int n);
+    static void play_bodyburst();
+    static void play_flame();
+    static void play_hard_hit();
+    static void play_child_yell();
+    static void play_woman_yell();
+    static void play_deathburst();
+    static void play_behead();
+    static void play_splash();
+
+    static void loop_wind();
+    static void loop_rain();
+    static void stop_loops();
+
+    // Leaves the track running when it is already the one playing.
+    static void play_music(int track, bool loop);
+    // Music off (volume 0, returns false) or back on (volume 64, returns true).
+    static bool toggle_music();
+
+  private:
+    static void load_samples();
+    static void load_tracks();
+    static void play(int slot);
+    static void play_one_of(int first, int variants);
+    static void loop(int slot);
+};

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "OggTone.h"
+#include "TempDataFolder.h"
+#include "core/Sound.h"
+
+namespace {
+// clang-format off
+const std::vector<std::string> SAMPLE_FILES = {
+    "clash1", "clash2", "clash3", "oof1", "oof2", "oof3",
+    "oof4", "die1", "die2", "die3", "jump", "thud",
+    "swish1", "swish2", "swish3", "thunder1", "thunder2", "thunder3",
+    "wind", "rain", "bolt_hit2", "teleport", "lightning_charge", "lightning_cast",
+    "wield", "firerain", "bolt_shot", "crush", "boss_taunt1", "boss_taunt2",
+    "boss_taunt3", "dismemb1", "dismemb2", "dismemb3", "bodyburst", "flame",
+    "major_hit", "child_yell", "woman_yell", "deathburst", "decap2", "splash",
+};
+// clang-format on
+
+const std::vector<std::string> TRACK_FILES = {"Ironvale", "Track1", "Track2", "Track3",
+                                              "Track4",   "Track5", "Track6"};
+
+// Each sample file gets its own length, so a playing chunk tells which file it came from.
+Uint32 bytes_of_sample(const std::string& name) {
+    for (size_t i = 0; i < SAMPLE_FILES.size(); ++i)
+        if (SAMPLE_FILES[i] == name) return static_cast<Uint32>(4 * (22050 + 441 * i));
+    return 0;
+}
+
+void write_samples() {
+    for (const std::string& name : SAMPLE_FILES)
+        TempDataFolder::add_wav("sfx/" + name + ".ogg", bytes_of_sample(name) / 4);
+}
+
+void write_tracks(const std::string& except = "") {
+    std::filesystem::create_directories("music");
+    for (const std::string& name : TRACK_FILES)
+        if (name != except) write_ogg_tone("music/" + name + ".ogg", 1.0, 220.0);
+}
+
+// The file name of the sample playing on `channel`, or "" when none.
+std::string sample_on(int channel) {
+    if (!Mix_Playing(channel)) return "";
+    const Mix_Chunk* chunk = Mix_GetChunk(channel);
+    for (const std::string& name : SAMPLE_FILES)
+        if (chunk && chunk->alen == bytes_of_sample(name)) return name;
+    return "?";
+}
+
+// The sample an event starts: it goes to the first free channel, channel 0 when all are quiet.
+std::string sample_played_by(void (*event)()) {
+    Mix_HaltChannel(-1);
+    event();
+    const std::string name = sample_on(0);
+    Mix_HaltChannel(-1);
+    return name;
+}
+
+class SoundTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0); }
+    void TearDown() override {
+        Sound::end();
+        SDL_Quit();
+    }
+
+    TempDataFolder folder;
+};
+} // namespace
+
+TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsAndLoadsEveryFile) {
+    write_samples();
+    write_tracks();
+    Sound::start();
+
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);
+    EXPECT_EQ(frequency, 22050);
+    EXPECT_EQ(format, AUDIO_S16LSB);
+    EXPECT_EQ(channels, 2);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+
+    int loaded = 0;
+    for (Mix_Chunk* slot : Sound::sfx)
+        loaded += slot != nullptr;
+    EXPECT_EQ(loaded, 42);
+    EXPECT_EQ(Sound::sfx[39], nullptr);
+    ASSERT_EQ(Sound::mus.size(), 7u);
+    for (Mix_Music* track : Sound::mus)
+        EXPECT_NE(track, nullptr);
+}
+
+TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
+    write_samples();
+    Sound::start();
+    const std::map<std::string, void (*)()> events = {
+        {"jump", &Sound::play_jump},
+        {"thud", &Sound::play_thud},
+        {"bolt_hit2", &Sound::play_bolthit},
+        {"teleport", &Sound::play_teleport},
+        {"lightning_charge", &Sound::play_lightning_charge},
+        {"lightning_cast", &Sound::play_lightning_strike},
+        {"wield", &Sound::play_sword_wield},
+        {"firerain", &Sound::play_fire},
+        {"bolt_shot", &Sound::play_bolt},
+        {"crush", &Sound::play_stomp},
+        {"bodyburst", &Sound::play_bodyburst},
+        {"flame", &Sound::play_flame},
+        {"major_hit", &Sound::play_hard_hit},
+        {"child_yell", &Sound::play_child_yell},
+        {"woman_yell", &Sound::play_woman_yell},
+        {"deathburst", &Sound::play_deathburst},
+        {"decap2", &Sound::play_behead},
+        {"splash", &Sound::play_splash},
+    };
+    for (const auto& [file, event] : events)
+        EXPECT_EQ(sample_played_by(event), file);
+
+    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(1); }), "boss_taunt1");
+    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(3); }), "boss_taunt3");
+    // Outside 1 to 3 a taunt would pick an unrelated sample: it stays silent instead.
+    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(0); }), "");
+    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(4); }), "");
+}
+
+TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
+    write_samples();
+    Sound::start();
+    struct Variants {
+        void (*event)();
+        std::string prefix;
+        int count;
+    };
+    const std::vector<Variants> all = {
+        {&Sound::play_swish, "swish", 3},     {&Sound::play_stun, "oof", 4},
+        {&Sound::play_death, "die", 3},       {&Sound::play_clash, "clash", 3},
+        {&Sound::play_thunder, "thunder", 3}, {&Sound::play_disembowel, "dismemb", 3},
+    };
+    for (const Variants& v : all) {
+        std::srand(11);
+        std::vector<int> draws;
+        for (int i = 0; i < 12; ++i)
+            draws.push_back(std::rand() % v.count);
+        std::srand(11);
+        for (int draw : draws)
+            EXPECT_EQ(sample_played_by(v.event), v.prefix + std::to_string(draw + 1));
+    }
+}
+
+TEST_F(SoundTest, MissingFilesLeaveSilentSlotsAndTracks) {
+    Sound::start();
+    for (Mix_Chunk* slot : Sound::sfx)
+        EXPECT_EQ(slot, nullptr);
+    ASSERT_EQ(Sound::mus.size(), 7u);
+    for (Mix_Music* track : Sound::mus)
+        EXPECT_EQ(track, nullptr);
+
+    Sound::play_swish();
+    Sound::play_death();
+    Sound::play_splash();
+    Sound::play_boss_taunt(2);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    Sound::play_music(0, true);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(Sound::playing, 0);
+}
+
+TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
+    write_tracks();
+    Sound::start();
+    Sound::play_music(3, true);
+    ASSERT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(Sound::playing, 3);
+
+    // A restart would clear the pause.
+    Mix_PauseMusic();
+    Sound::play_music(3, true);
+    EXPECT_NE(Mix_PausedMusic(), 0);
+
+    Sound::play_music(2, true);
+    EXPECT_EQ(Sound::playing, 2);
+    Mix_PauseMusic();
+    Sound::play_music(3, true);
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    EXPECT_EQ(Sound::playing, 3);
+
+    Mix_HaltMusic();
+    Sound::play_music(3, false);
+    EXPECT_NE(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(Sound::playing, 3);
+}
+
+TEST_F(SoundTest, PlayMusicIgnoresTracksThatDoNotExist) {
+    write_tracks("Track5");
+    Sound::start();
+    ASSERT_EQ(Sound::mus.size(), 7u);
+    EXPECT_EQ(Sound::mus[5], nullptr);
+    EXPECT_NE(Sound::mus[6], nullptr);
+
+    Sound::play_music(1, true);
+    Mix_PauseMusic();
+    for (int track : {5, 7, -1, 1000}) {
+        Sound::play_music(track, true);
+        EXPECT_EQ(Sound::playing, 1) << "track " << track;
+        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
+        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
+    }
+}
+
+TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
+    Sound::start();
+    EXPECT_FALSE(Sound::toggle_music());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    EXPECT_TRUE(Sound::toggle_music());
+    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+}
+
+TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
+    write_samples();
+    Sound::start();
+    Sound::loop_wind();
+    EXPECT_TRUE(Sound::looping);
+    EXPECT_EQ(Sound::looper, 0);
+    Sound::loop_rain();
+    EXPECT_EQ(Sound::looper, 1);
+
+    Sound::stop_loops();
+    EXPECT_FALSE(Sound::looping);
+    EXPECT_EQ(sample_on(0), "wind");
+    EXPECT_EQ(sample_on(1), "");
+}
+
+TEST_F(SoundTest, StopLoopsWithoutALoopLeavesOtherSoundsAlone) {
+    write_samples();
+    Sound::start();
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::stop_loops();
+    EXPECT_FALSE(Sound::looping);
+    EXPECT_EQ(sample_on(0), "thud");
+}
+
+TEST_F(SoundTest, ALoopWhoseSampleIsMissingIsNotRemembered) {
+    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
+    Sound::start();
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::loop_wind();
+    EXPECT_FALSE(Sound::looping);
+    // Channel -1 would have meant every channel.
+    Sound::stop_loops();
+    EXPECT_NE(Mix_Playing(0), 0);
+}
+
+TEST_F(SoundTest, EndReleasesEverything) {
+    write_samples();
+    write_tracks();
+    Sound::start();
+    Sound::play_music(0, true);
+    Sound::loop_rain();
+    Sound::end();
+    for (Mix_Chunk* slot : Sound::sfx)
+        EXPECT_EQ(slot, nullptr);
+    EXPECT_TRUE(Sound::mus.empty());
+    EXPECT_FALSE(Sound::looping);
+    // Starting again works, as after a fresh launch.
+    Sound::start();
+    EXPECT_EQ(Sound::mus.size(), 7u);
+}
+
+TEST(SoundStart, MixerThatCannotOpenHalts) {
+    EXPECT_EXIT(
+        {
+            route_log_to_stderr();
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            Sound::start();
+        },
+        ::testing::ExitedWithCode(1), "Sound: Failed to initialise SDL_mixer");
+}

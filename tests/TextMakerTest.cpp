@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "FontFixture.h"
+
+namespace {
+using TextMakerTest = FontFixture;
+using Render = Image* (*)(const char*, unsigned char, unsigned char, unsigned char);
+
+// The look of `text` over a backdrop, so that palette text can be compared pixel by pixel.
+std::vector<Uint32> look_of(Render render, const char* text, Uint32 behind, int* width = nullptr) {
+    std::unique_ptr<Image> picture(render(text, 200, 40, 90));
+    std::unique_ptr<Image> drawn(FontFixture::drawn_over(picture.get(), behind));
+    if (width) *width = picture->w();
+    return FontFixture::pixels_of(drawn.get());
+}
+} // namespace
+
+TEST_F(TextMakerTest, DrawsOnlyGlyphPixelsInTheColourGiven) {
+    const Uint32 behind = Pixel::make(10, 20, 30);
+    for (Render render : {&TextMaker::make_utf8, &TextMaker::make_text}) {
+        const std::vector<Uint32> look = look_of(render, "Ironvale", behind);
+        const Uint32 ink = Pixel::make(200, 40, 90);
+        const auto inked = std::count(look.begin(), look.end(), ink);
+        const auto uncovered = std::count(look.begin(), look.end(), behind);
+        EXPECT_GT(inked, 0);
+        EXPECT_GT(uncovered, inked);
+        // Solid rendering: no blended edge pixels, nothing else covers the backdrop.
+        EXPECT_EQ(static_cast<size_t>(inked + uncovered), look.size());
+    }
+    std::unique_ptr<Image> white(TextMaker::make_utf8("W", 255, 255, 255));
+    std::unique_ptr<Image> drawn(drawn_over(white.get(), Pixel::black));
+    const std::vector<Uint32> look = pixels_of(drawn.get());
+    EXPECT_NE(std::find(look.begin(), look.end(), Pixel::white), look.end());
+}
+
+TEST_F(TextMakerTest, EmptyTextGivesTheEmptyPicture) {
+    for (Render render : {&TextMaker::make_utf8, &TextMaker::make_text}) {
+        std::unique_ptr<Image> picture(render("", 255, 255, 255));
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->w(), 1);
+        EXPECT_EQ(picture->h(), 1);
+    }
+}
+
+TEST_F(TextMakerTest, TextTheFontCannotWidenGivesTheEmptyPicture) {
+    // A lone zero-width space renders to nothing.
+    std::unique_ptr<Image> picture(TextMaker::make_utf8("\xE2\x80\x8B", 255, 255, 255));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->w(), 1);
+    EXPECT_EQ(picture->h(), 1);
+}
+
+TEST_F(TextMakerTest, Utf8AndLatin1AgreeOnAsciiAndDifferBeyondIt) {
+    const Uint32 behind = Pixel::black;
+    int utf8_width = 0;
+    int latin1_width = 0;
+    EXPECT_EQ(look_of(&TextMaker::make_utf8, "Sword 42!", behind, &utf8_width),
+              look_of(&TextMaker::make_text, "Sword 42!", behind, &latin1_width));
+    EXPECT_EQ(utf8_width, latin1_width);
+
+    // The bytes C3 A9 are one letter in UTF-8 but two in Latin-1.
+    look_of(&TextMaker::make_utf8, "caf\xC3\xA9", behind, &utf8_width);
+    look_of(&TextMaker::make_text, "caf\xC3\xA9", behind, &latin1_width);
+    EXPECT_LT(utf8_width, latin1_width);
+    // The same letter written in each encoding renders alike.
+    EXPECT_EQ(look_of(&TextMaker::make_utf8, "caf\xC3\xA9", behind),
+              look_of(&TextMaker::make_text, "caf\xE9", behind));
+}
+
+TEST_F(TextMakerTest, ImagesOutliveTheFont) {
+    std::unique_ptr<Image> picture(TextMaker::make_utf8("kept", 255, 255, 255));
+    TextMaker::end();
+    picture->draw(Coord(10, 10));
+    TextMaker::start();
+    EXPECT_GT(picture->w(), 1);
+}
+
+TEST(TextMakerStart, MissingFontHalts) {
+    TempDataFolder folder;
+    EXPECT_EXIT(
+        {
+            route_log_to_stderr();
+            TextMaker::start();
+        },
+        ::testing::ExitedWithCode(1), "TextMaker: Failed to load font");
+}
+
+TEST(TextMakerStart, MissingEmptyPictureHaltsOnTheFirstEmptyText) {
+    TempDataFolder folder;
+    TempDataFolder::add_font();
+    EXPECT_EXIT(
+        {
+            route_log_to_stderr();
+            TextMaker::start();
+            delete TextMaker::make_text("", 255, 255, 255);
+        },
+        ::testing::ExitedWithCode(1), "Image: Failed to create Image from graphics/empty.PNG");
+}
