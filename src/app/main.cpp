@@ -1,6 +1,8 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
+#include "combat/AgentInput.h"
+#include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Graphics.h"
@@ -8,6 +10,9 @@
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "level/Stringz.h"
+#include "sprites/Animation.h"
+#include "sprites/SpriteSheet.h"
+#include "world/Particle.h"
 
 bool fullscreen = false;
 Coord resolution(800, 600);
@@ -36,12 +41,21 @@ void start() {
     // Needs the font.
     Stringz::start();
     Sound::start();
+    // The loading screen shows one of the strings.
+    SpriteSheet::start();
+    Animation::start();
+    AgentInput::start();
+    // Built from the named inputs.
+    Combos::start();
+    Particle::start();
     Error::close("Success.");
 }
 
 void end() {
     Error::open("Shutting down all subsystems...");
     Sound::end();
+    Animation::end();
+    SpriteSheet::end();
     TextMaker::end();
     Graphics::end();
     // Only releases images, so it may come after the screen is gone.

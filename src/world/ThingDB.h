@@ -1,4 +1,5 @@
 #pragma once
+#include "world/BlockPool.h"
 #include "world/Thing.h"
 
 // Owning singly linked list of Things, newest first. Runs every Thing once per frame,
@@ -28,6 +29,9 @@ private:
         Thing* thing;
         Node* next;
     };
+    // Nodes of every list come from one pool that outlives them all.
+    static BlockPool& nodes();
+    void unlink_and_destroy(Node** link);
     Node* head = nullptr;
     Node* cursor = nullptr;
 };

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "Drawings.h"
+#include "core/Pixel.h"
+#include "core/Utility.h"
+#include "level/Stringz.h"
+#include "sprites/SpriteSheet.h"
+
+using drawings::Rows;
+
+namespace {
+
+const int MARKER_W = 8;
+const int MARKER_H = 4;
+
+// A complete set of small pictures in a fresh folder: fighter n is 2n + 2 pixels wide,
+// plain sprite n is n + 1 wide and 2n + 1 high, so each anchor shows its own size.
+class SpriteSheetTest : public drawings::ScreenTest {
+protected:
+    void SetUp() override {
+        drawings::ScreenTest::SetUp();
+        folder.reset(new drawings::Folder);
+        folder->make("graphics/agents");
+        folder->make("graphics/sprites");
+        folder->make("graphics/screens");
+        marker = Pixel::make(200, 0, 0);
+        for (int n = 0; n < SpriteSheet::AGENT_SPRITES; ++n) {
+            Rows pose = drawings::blank(2 * n + 2, 6, Pixel::black);
+            if (n == 14) pose[3][1] = Pixel::special;
+            drawings::save(pose, "graphics/agents/" + Utility::str(n) + ".png");
+        }
+        for (int n = 0; n < SpriteSheet::BASE_SPRITES; ++n)
+            drawings::save(drawings::blank(n + 1, 2 * n + 1, Pixel::white),
+                           "graphics/sprites/" + Utility::str(n) + ".png");
+        drawings::save(drawings::blank(MARKER_W, MARKER_H, marker), "graphics/screens/sword.png");
+        drawings::save(drawings::blank(61, 11, Pixel::white), "graphics/sprites/sword.png");
+        drawings::save(drawings::blank(30, 60, Pixel::white), "graphics/screens/floor.png");
+        for (const char* name : {"title", "end1", "end2", "end3"})
+            drawings::save(drawings::blank(5, 5, Pixel::white),
+                           std::string("graphics/screens/") + name + ".png");
+    }
+    void TearDown() override {
+        SpriteSheet::end();
+        folder.reset();
+        drawings::ScreenTest::TearDown();
+    }
+
+    std::unique_ptr<drawings::Folder> folder;
+    Uint32 marker = 0;
+};
+
+size_t leading_tabs(const std::string& line) { return line.find_first_not_of('\t'); }
+
+std::string line_with(const std::string& log, const std::string& text) {
+    const size_t at = log.find(text);
+    if (at == std::string::npos) return std::string();
+    const size_t begin = log.rfind('\n', at);
+    return log.substr(begin == std::string::npos ? 0 : begin + 1,
+                      log.find('\n', at) - (begin == std::string::npos ? 0 : begin + 1));
+}
+
+void report_tables() {
+    std::fprintf(stderr, "tables: %zu agents, %zu base\n", SpriteSheet::agent.size(),
+                 SpriteSheet::base.size());
+}
+
+// Runs the loading with the log on the error stream, where death tests look.
+void start_and_report() {
+    dup2(2, 1);
+    std::atexit(report_tables);
+    SpriteSheet::start();
+}
+
+TEST(SpriteSheetAnchors, PlainSpritesAreAnchoredByTheirNumber) {
+    EXPECT_EQ(SpriteSheet::base_anchor(12, 31, 20), Coord(15, 20));
+    EXPECT_EQ(SpriteSheet::base_anchor(18, 31, 20), Coord(15, 0));
+    EXPECT_EQ(SpriteSheet::base_anchor(30, 31, 20), Coord(15, 10));
+    for (int n : {11, 16, 41, 49}) EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 7)) << n;
+    for (int n : {17, 20}) EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 0)) << n;
+    for (int n : {0, 10, 21, 40, 50, 65})
+        EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 3)) << n;
+}
+
+TEST(SpriteSheetAnchors, TheLoadingMarkerSlidesFiveHundredPixelsIn118Steps) {
+    EXPECT_EQ(SpriteSheet::loading_marker_position(0, 800), Coord(-300, 400));
+    EXPECT_EQ(SpriteSheet::loading_marker_position(118, 800), Coord(200, 400));
+    EXPECT_EQ(SpriteSheet::loading_marker_position(129, 800), Coord(246, 400));
+    EXPECT_EQ(SpriteSheet::loading_marker_position(1, 800), Coord(-295, 400));
+}
+
+TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
+    testing::internal::CaptureStdout();
+    SpriteSheet::start();
+    const std::string log = testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(SpriteSheet::agent.size(), 130u);
+    ASSERT_EQ(SpriteSheet::base.size(), 66u);
+    for (int n = 0; n < 130; ++n) {
+        EXPECT_EQ(SpriteSheet::agent[n]->w(), 2 * n + 2);
+        EXPECT_EQ(SpriteSheet::agent[n]->offset, Coord(n + 1, 6));
+        EXPECT_EQ(SpriteSheet::agent[n]->images.size(), 27u);
+    }
+    EXPECT_EQ(SpriteSheet::agent[14]->specials.size(), 1u);
+    for (int n = 0; n < 66; ++n)
+        EXPECT_EQ(SpriteSheet::base[n]->offset, SpriteSheet::base_anchor(n, n + 1, 2 * n + 1)) << n;
+    EXPECT_EQ(SpriteSheet::base[12]->offset, Coord(6, 25));
+    EXPECT_EQ(SpriteSheet::health_sword->offset, Coord(0, 0));
+    EXPECT_EQ(SpriteSheet::blood_sword->offset, Coord(30, 5));
+    EXPECT_EQ(SpriteSheet::img_floor->offset, Coord(0, 10));
+    for (Sprite* s : {SpriteSheet::img_title, SpriteSheet::img_end1, SpriteSheet::img_end2,
+                      SpriteSheet::img_end3})
+        EXPECT_EQ(s->offset, Coord(0, 0));
+
+    const std::string opened = line_with(log, "Loading sprite sheets...");
+    const std::string closed = line_with(log, "Done.");
+    ASSERT_FALSE(opened.empty()) << log;
+    ASSERT_FALSE(closed.empty()) << log;
+    EXPECT_EQ(leading_tabs(closed), leading_tabs(opened) + 1);
+    EXPECT_LT(log.find("Loading sprite sheets..."), log.find("Done."));
+}
+
+TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheMirroredMarkerAtItsLastStep) {
+    SpriteSheet::start();
+    // Step 129 puts the marker at x = 246; drawn mirrored with its anchor at the top-left
+    // corner it lands one marker width further right.
+    Image* screen = Graphics::screen;
+    const int left = 246 + MARKER_W;
+    EXPECT_EQ(screen->get_pixel(Coord(left - 1, 400)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(left, 400)), marker);
+    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
+    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
+}
+
+TEST_F(SpriteSheetTest, TheLoadingTextIsCentredAt200) {
+    const Uint32 ink = Pixel::make(0, 90, 0);
+    const SDL_PixelFormat* f = Graphics::screen_surface->format;
+    SDL_Surface* text = SDL_CreateRGBSurface(SDL_SWSURFACE, 21, 10, 32, f->Rmask, f->Gmask,
+                                             f->Bmask, 0);
+    SDL_FillRect(text, nullptr, ink);
+    Stringz::loading = new Image(text, true);
+    SpriteSheet::start();
+    delete Stringz::loading;
+    Stringz::loading = nullptr;
+
+    // 800 / 2 - 21 / 2 = 390 in integer division.
+    Image* screen = Graphics::screen;
+    EXPECT_EQ(screen->get_pixel(Coord(389, 200)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(390, 200)), ink);
+    EXPECT_EQ(screen->get_pixel(Coord(410, 209)), ink);
+    EXPECT_EQ(screen->get_pixel(Coord(411, 209)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(390, 199)), Pixel::black);
+}
+
+TEST_F(SpriteSheetTest, EndEmptiesEveryTableAndStartCanRunAgain) {
+    SpriteSheet::start();
+    SpriteSheet::end();
+    EXPECT_TRUE(SpriteSheet::agent.empty());
+    EXPECT_TRUE(SpriteSheet::base.empty());
+    EXPECT_EQ(SpriteSheet::health_sword, nullptr);
+    EXPECT_EQ(SpriteSheet::img_end3, nullptr);
+    SpriteSheet::start();
+    EXPECT_EQ(SpriteSheet::agent.size(), 130u);
+}
+
+TEST_F(SpriteSheetTest, AMissingPlainSpriteHaltsAfterEveryFighterHasLoaded) {
+    std::remove("graphics/sprites/65.png");
+    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
+                "Image: Failed to create Image from graphics/sprites/65[.]png\n.*"
+                "tables: 130 agents, 65 base");
+}
+
+TEST_F(SpriteSheetTest, AMissingFighterHaltsAfterTheOnesBeforeIt) {
+    std::remove("graphics/agents/7.png");
+    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
+                "Image: Failed to create Image from graphics/agents/7[.]png\n.*"
+                "tables: 7 agents, 0 base");
+}
+
+TEST_F(SpriteSheetTest, AMissingNamedPictureHalts) {
+    std::remove("graphics/screens/end2.png");
+    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
+                "Image: Failed to create Image from graphics/screens/end2[.]png\n.*"
+                "tables: 130 agents, 66 base");
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "Drawings.h"
+#include "core/Pixel.h"
+#include "sprites/AgentSprite.h"
+#include "sprites/Sprite.h"
+
+using drawings::Rows;
+
+namespace {
+
+class SpriteTest : public drawings::ScreenTest {
+protected:
+    void SetUp() override {
+        drawings::ScreenTest::SetUp();
+        folder.reset(new drawings::Folder);
+    }
+    void TearDown() override {
+        folder.reset();
+        drawings::ScreenTest::TearDown();
+    }
+    std::unique_ptr<drawings::Folder> folder;
+};
+
+// Colours of the drawing below, one column each, plus two colours no rule names.
+struct Palette {
+    Uint32 other = Pixel::make(10, 20, 30);
+    Uint32 flame = Pixel::make(255, 128, 0);
+    std::vector<Uint32> colours() const {
+        return {Pixel::transparent, Pixel::black, Pixel::head,          Pixel::special,
+                Pixel::sword,       Pixel::safe,  Pixel::sword_on_body, Pixel::sword_on_cape,
+                Pixel::eyes,        Pixel::cape,  other,                flame};
+    }
+};
+
+// 12 columns, one colour each, 3 rows; the last row is reversed so mirroring shows.
+Rows every_key_colour() {
+    const std::vector<Uint32> colours = Palette().colours();
+    Rows rows = {colours, colours, colours};
+    std::reverse(rows[2].begin(), rows[2].end());
+    return rows;
+}
+
+// What each original colour must have become in variant v, from the skin table.
+std::map<Uint32, Uint32> expected_colours(int v) {
+    struct Skin {
+        int cape_r, cape_g, cape_b, eyes_r, eyes_g, eyes_b;
+    };
+    const std::map<int, Skin> skins = {
+        {1, {225, 225, 225, 225, 225, 225}}, {2, {75, 75, 75, 225, 225, 225}},
+        {6, {128, 128, 0, 255, 255, 0}},     {7, {15, 15, 15, 225, 0, 0}},
+        {8, {255, 255, 0, 100, 100, 254}},   {9, {155, 0, 255, 255, 0, 0}},
+        {10, {0, 255, 255, 225, 225, 225}},  {11, {150, 0, 0, 255, 225, 0}},
+        {12, {85, 255, 85, 0, 255, 0}},      {13, {1, 1, 225, 255, 255, 255}},
+        {18, {58, 28, 7, 225, 255, 0}},      {19, {58, 28, 7, 0, 0, 255}},
+        {23, {75, 75, 75, 225, 225, 225}},   {24, {225, 225, 225, 225, 225, 225}},
+        {25, {57, 113, 38, 255, 0, 0}},      {26, {210, 193, 142, 0, 255, 255}},
+    };
+    const Palette p;
+    std::map<Uint32, Uint32> e = {{Pixel::transparent, Pixel::transparent},
+                                  {Pixel::black, Pixel::black},
+                                  {Pixel::head, Pixel::black},
+                                  {Pixel::special, Pixel::safe},
+                                  {Pixel::sword, Pixel::safe},
+                                  {Pixel::safe, Pixel::safe},
+                                  {Pixel::sword_on_body, Pixel::safe},
+                                  {p.other, p.other},
+                                  {p.flame, p.flame}};
+    Uint32 cape = 0;
+    Uint32 eyes = 0;
+    if (skins.count(v)) {
+        const Skin& s = skins.at(v);
+        cape = Pixel::make(s.cape_r, s.cape_g, s.cape_b);
+        eyes = Pixel::make(s.eyes_r, s.eyes_g, s.eyes_b);
+    }
+    const std::map<int, Uint32> eyes_without_cape = {
+        {3, Pixel::black}, {4, Pixel::make(255, 0, 0)}, {5, Pixel::make(0, 255, 0)},
+        {22, Pixel::black}};
+    if (eyes_without_cape.count(v)) {
+        cape = Pixel::transparent;
+        eyes = eyes_without_cape.at(v);
+    }
+    e[Pixel::cape] = cape;
+    e[Pixel::eyes] = eyes;
+    e[Pixel::sword_on_cape] = Pixel::safe;
+    if (v == 19) e[Pixel::head] = Pixel::transparent;
+    if (v >= 22 && v <= 24) {
+        // Unarmed: the sword vanishes, over the body it is body, over the cape it is cape.
+        e[Pixel::sword] = Pixel::transparent;
+        e[Pixel::sword_on_body] = Pixel::black;
+        e[Pixel::sword_on_cape] = cape;
+    }
+    if (v >= 14 && v <= 17) {
+        const Uint32 glow[] = {Pixel::glow1, Pixel::glow2, Pixel::glow3, Pixel::glow4};
+        const Uint32 g = glow[v - 14];
+        const Uint32 c = glow[3 - (v - 14)];
+        e[Pixel::special] = e[Pixel::sword] = e[Pixel::sword_on_body] = e[Pixel::sword_on_cape] = g;
+        e[Pixel::eyes] = g;
+        e[Pixel::cape] = c;
+    }
+    if (v == 20 || v == 21) {
+        const Uint32 body = v == 20 ? Pixel::bloodbody : Pixel::waterbody;
+        for (Uint32 c : {Pixel::black, Pixel::safe, Pixel::eyes, Pixel::sword, Pixel::sword_on_body,
+                         Pixel::sword_on_cape, Pixel::special, Pixel::head})
+            e[c] = body;
+        e[Pixel::cape] = Pixel::transparent;
+    }
+    return e;
+}
+
+// The replacements done one after the other on a whole copy, the plain way.
+Rows sequential(Image* drawing, int v) {
+    std::unique_ptr<Image> copy(drawing->copy());
+    for (const ColourSwap& s : AgentSprite::recolouring(v)) copy->swap_colours(s.from, s.to);
+    return drawings::read(copy.get());
+}
+
+TEST_F(SpriteTest, EveryVariantRecoloursTheKeyColoursAsItsSkinSays) {
+    const Rows drawing = every_key_colour();
+    drawings::save(drawing, "fighter.png");
+    AgentSprite sprite("fighter.png");
+    ASSERT_EQ(sprite.images.size(), 27u);
+    ASSERT_EQ(sprite.mirrored.size(), 27u);
+
+    EXPECT_EQ(drawings::read(sprite.images[0].get()), drawing) << "variant 0 is never recoloured";
+    for (int v = 1; v < VARIANT_COUNT; ++v) {
+        const std::map<Uint32, Uint32> expected = expected_colours(v);
+        const Rows got = drawings::read(sprite.images[v].get());
+        for (size_t y = 0; y < drawing.size(); ++y)
+            for (size_t x = 0; x < drawing[y].size(); ++x)
+                EXPECT_EQ(got[y][x], expected.at(drawing[y][x]))
+                    << "variant " << v << " pixel (" << x << ", " << y << ")";
+    }
+}
+
+TEST_F(SpriteTest, OnePassGivesExactlyWhatTheReplacementsInOrderGive) {
+    drawings::save(every_key_colour(), "fighter.png");
+    AgentSprite sprite("fighter.png");
+    for (int v = 0; v < VARIANT_COUNT; ++v) {
+        const Rows plain = sequential(sprite.images[0].get(), v);
+        EXPECT_EQ(drawings::read(sprite.images[v].get()), plain) << "variant " << v;
+        EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
+            << "mirror of variant " << v;
+    }
+}
+
+TEST_F(SpriteTest, ReplacementsComeInTheirContractOrder) {
+    // The sword colours go before the capes and the eyes, and the head goes last.
+    const std::vector<ColourSwap> swaps = AgentSprite::recolouring(VARIANT_YELLOW_CAPE);
+    ASSERT_EQ(swaps.size(), 7u);
+    EXPECT_EQ(swaps[0].from, Pixel::sword_on_body);
+    EXPECT_EQ(swaps[1].from, Pixel::sword_on_cape);
+    EXPECT_EQ(swaps[2].from, Pixel::special);
+    EXPECT_EQ(swaps[3].from, Pixel::sword);
+    EXPECT_EQ(swaps[4].from, Pixel::cape);
+    EXPECT_EQ(swaps[5].from, Pixel::eyes);
+    EXPECT_EQ(swaps[6].from, Pixel::head);
+    EXPECT_TRUE(AgentSprite::recolouring(VARIANT_SHEET).empty());
+}
+
+TEST_F(SpriteTest, FightersAreStoredWithKeyedPicturesAndNoRunLengthLocking) {
+    drawings::save(every_key_colour(), "fighter.png");
+    AgentSprite sprite("fighter.png");
+    for (int v = 0; v < VARIANT_COUNT; ++v) {
+        for (Image* image : {sprite.images[v].get(), sprite.mirrored[v].get()}) {
+            EXPECT_TRUE(image->surface->flags & SDL_SRCCOLORKEY);
+            EXPECT_EQ(image->surface->format->colorkey, Pixel::transparent);
+            image->draw(Coord(0, 0));
+            // Hit tests read single pixels every frame; a surface that must be locked
+            // would be decoded for each of them.
+            EXPECT_FALSE(SDL_MUSTLOCK(image->surface)) << "variant " << v;
+        }
+    }
+}
+
+TEST_F(SpriteTest, AttackPointsAreCollectedInColumnOrder) {
+    Rows drawing = drawings::blank(6, 5, Pixel::black);
+    drawing[4][1] = Pixel::special;
+    drawing[0][3] = Pixel::special;
+    drawing[2][1] = Pixel::special;
+    drawings::save(drawing, "three.png");
+    drawings::save(drawings::blank(6, 5, Pixel::black), "none.png");
+
+    AgentSprite three("three.png");
+    ASSERT_EQ(three.specials.size(), 3u);
+    EXPECT_EQ(three.specials[0], Coord(1, 2));
+    EXPECT_EQ(three.specials[1], Coord(1, 4));
+    EXPECT_EQ(three.specials[2], Coord(3, 0));
+    EXPECT_TRUE(AgentSprite("none.png").specials.empty());
+}
+
+TEST_F(SpriteTest, AgentSpritesAreAnchoredAtTheBottomCentre) {
+    drawings::save(drawings::blank(31, 20, Pixel::black), "odd.png");
+    drawings::save(drawings::blank(40, 9, Pixel::black), "even.png");
+    EXPECT_EQ(AgentSprite("odd.png").offset, Coord(15, 20));
+    EXPECT_EQ(AgentSprite("even.png").offset, Coord(20, 9));
+}
+
+TEST_F(SpriteTest, FlipOffsetMirrorsAboutTheCentreLine) {
+    drawings::save(drawings::blank(40, 10, Pixel::black), "wide.png");
+    Sprite sprite("wide.png");
+    EXPECT_EQ(sprite.flip_offset(Coord(20, 10), true), Coord(20, 10));
+    EXPECT_EQ(sprite.flip_offset(Coord(30, 10), true), Coord(10, 10));
+    EXPECT_EQ(sprite.flip_offset(Coord(10, 10), true), Coord(-10, 10));
+    EXPECT_EQ(sprite.flip_offset(Coord(10, 7), false), Coord(10, 7));
+    EXPECT_EQ(sprite.flip_offset(Coord(0, 0), true), Coord(-40, 0));
+}
+
+TEST_F(SpriteTest, PlainSpritesMirrorEveryVariantOnceOnTheirFirstDraw) {
+    drawings::save(drawings::blank(4, 4, Pixel::white), "plain.png");
+    Sprite sprite("plain.png");
+    sprite.add_variant();
+    sprite.add_variant();
+    ASSERT_EQ(sprite.mirrored.size(), 3u);
+    for (const auto& m : sprite.mirrored) EXPECT_EQ(m, nullptr);
+
+    sprite.draw(Coord(10, 10), false);
+    std::vector<Image*> first;
+    for (const auto& m : sprite.mirrored) {
+        EXPECT_NE(m, nullptr);
+        first.push_back(m.get());
+    }
+    sprite.draw(Coord(10, 10), VARIANT_WHITE_CAPE, true);
+    sprite.image(VARIANT_GREY_CAPE, true);
+    for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(sprite.mirrored[i].get(), first[i]);
+}
+
+TEST_F(SpriteTest, DrawingPutsTheAnchorOnThePositionAndMirrorsAboutIt) {
+    // A 4 x 1 bar: red, green, green, green, anchored on its left pixel.
+    const Uint32 red = Pixel::make(200, 0, 0);
+    const Uint32 green = Pixel::make(0, 200, 0);
+    drawings::save({{red, green, green, green}}, "bar.png");
+    Sprite sprite("bar.png", 0, 0);
+    Image* screen = Graphics::screen;
+    screen->fill(Pixel::black);
+
+    sprite.draw(Coord(100, 50), false);
+    EXPECT_EQ(screen->get_pixel(Coord(100, 50)), red);
+    EXPECT_EQ(screen->get_pixel(Coord(103, 50)), green);
+
+    // An anchor left of the centre moves to 3 * 0 - 4: the mirrored bar lands right of it.
+    sprite.draw(Coord(200, 50), true);
+    EXPECT_EQ(screen->get_pixel(Coord(203, 50)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(204, 50)), green);
+    EXPECT_EQ(screen->get_pixel(Coord(207, 50)), red);
+    EXPECT_EQ(screen->get_pixel(Coord(208, 50)), Pixel::black);
+}
+
+} // namespace

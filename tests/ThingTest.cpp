@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "world/Thing.h"
+#include "world/ThingDB.h"
+
+namespace {
+
+// Slows a Thing with velocity vx and returns the new velocity.
+int slowed(int vx, int amount, int chance) {
+    Thing t(Coord(0, 0), Coord(vx, 7));
+    t.slow_x(amount, chance);
+    EXPECT_EQ(t.vel.y, 7);
+    return t.vel.x;
+}
+
+TEST(ThingTest, SlowXWithCertainChance) {
+    EXPECT_EQ(slowed(1, 1, 1), 0);
+    EXPECT_EQ(slowed(-1, 1, 1), 0);
+    EXPECT_EQ(slowed(4, 1, 1), 3);
+    EXPECT_EQ(slowed(-4, 1, 1), -3);
+    EXPECT_EQ(slowed(0, 1, 1), 0);
+    EXPECT_EQ(slowed(5, 2, 1), 2);
+    EXPECT_EQ(slowed(3, 2, 1), 0);
+    EXPECT_EQ(slowed(-5, 2, 1), -2);
+    EXPECT_EQ(slowed(20, 3, 1), 14);
+}
+
+TEST(ThingTest, SlowXBelowOneDrawsNoRandomNumbers) {
+    for (int amount : {0, -3}) {
+        std::srand(99);
+        const int expected = std::rand();
+        std::srand(99);
+        EXPECT_EQ(slowed(6, amount, 5), 6);
+        EXPECT_EQ(slowed(6, amount, 1), 6);
+        EXPECT_EQ(std::rand(), expected) << "amount " << amount;
+    }
+}
+
+TEST(ThingTest, SlowXDrawsOneNumberPerStepAndBrakesOnMultiples) {
+    // Replay the sequence to know which steps of slow_x(3, 5) fire.
+    std::srand(1234);
+    int expected = 30;
+    for (int i = 3; i >= 1; --i)
+        if (std::rand() % 5 == 0) expected += expected > 0 ? -i : i;
+    const int following = std::rand();
+    std::srand(1234);
+    EXPECT_EQ(slowed(30, 3, 5), expected);
+    EXPECT_EQ(std::rand(), following);
+}
+
+// A Thing that counts its runs and destructions and does whatever its test asks.
+struct Probe : Thing {
+    Probe(std::vector<int>& runs, std::vector<int>& deaths, int id)
+        : runs(runs), deaths(deaths), id(id) {}
+    ~Probe() override { deaths.push_back(id); }
+    void run() override {
+        runs.push_back(id);
+        if (on_run) on_run(*this);
+    }
+    std::vector<int>& runs;
+    std::vector<int>& deaths;
+    int id;
+    std::function<void(Probe&)> on_run;
+};
+
+class ThingDBTest : public ::testing::Test {
+protected:
+    Probe* add(int id) {
+        Probe* p = new Probe(runs, deaths, id);
+        db.add(p);
+        return p;
+    }
+    std::vector<int> ids_by_cursor() {
+        std::vector<int> ids;
+        for (db.reiterate(); db.current(); db.next())
+            ids.push_back(static_cast<Probe*>(db.current())->id);
+        return ids;
+    }
+    std::vector<int> runs;
+    std::vector<int> deaths;
+    ThingDB db;
+};
+
+TEST_F(ThingDBTest, RunsNewestFirstAndKeepsSurvivorOrder) {
+    add(1);
+    Probe* two = add(2);
+    add(3);
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{3, 2, 1}));
+    two->kill();
+    db.run();
+    EXPECT_EQ(deaths, (std::vector<int>{2}));
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{3, 1}));
+}
+
+TEST_F(ThingDBTest, SelfKillAndNeighbourKillPurgeInTheSameRun) {
+    Probe* first = add(1);
+    Probe* second = add(2);
+    add(3);
+    // 2 runs before 1: it kills itself and its older neighbour, which still runs this frame.
+    second->on_run = [first](Probe& self) {
+        self.kill();
+        first->kill();
+    };
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(deaths, (std::vector<int>{2, 1}));
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{3}));
+}
+
+TEST_F(ThingDBTest, ThingAddedDuringARunWaitsForTheNextFrame) {
+    Probe* parent = add(1);
+    parent->on_run = [this](Probe& self) {
+        add(10 + static_cast<int>(runs.size()));
+        self.on_run = nullptr;
+    };
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{1}));
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{11, 1}));
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{1, 11, 1}));
+}
+
+TEST_F(ThingDBTest, ThingAddedDeadDuringARunIsPurgedInThatRun) {
+    Probe* parent = add(1);
+    parent->on_run = [this](Probe& self) {
+        add(2)->kill();
+        self.on_run = nullptr;
+    };
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{1}));
+    EXPECT_EQ(deaths, (std::vector<int>{2}));
+}
+
+TEST_F(ThingDBTest, EverythingDyingInOneFrameIsDestroyedOnce) {
+    for (int id = 1; id <= 5; ++id) add(id)->on_run = [](Probe& self) { self.kill(); };
+    db.run();
+    EXPECT_EQ(deaths, (std::vector<int>{5, 4, 3, 2, 1}));
+    db.reiterate();
+    EXPECT_EQ(db.current(), nullptr);
+    db.run();
+    db.clear();
+    EXPECT_EQ(deaths.size(), 5u);
+}
+
+TEST_F(ThingDBTest, CursorOnEmptyAndEndedLists) {
+    db.reiterate();
+    EXPECT_EQ(db.current(), nullptr);
+    add(1);
+    add(2);
+    db.reiterate();
+    ASSERT_NE(db.current(), nullptr);
+    EXPECT_EQ(static_cast<Probe*>(db.current())->id, 2);
+    db.next();
+    EXPECT_EQ(static_cast<Probe*>(db.current())->id, 1);
+    db.next();
+    EXPECT_EQ(db.current(), nullptr);
+    db.next();
+    EXPECT_EQ(db.current(), nullptr);
+}
+
+TEST_F(ThingDBTest, ClearAndDestructionDestroyEveryThing) {
+    add(1);
+    add(2);
+    db.clear();
+    EXPECT_EQ(deaths, (std::vector<int>{2, 1}));
+    db.reiterate();
+    EXPECT_EQ(db.current(), nullptr);
+    {
+        ThingDB local;
+        local.add(new Probe(runs, deaths, 7));
+    }
+    EXPECT_EQ(deaths, (std::vector<int>{2, 1, 7}));
+    // A cleared list takes new Things again.
+    add(3);
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{3}));
+}
+
+} // namespace
