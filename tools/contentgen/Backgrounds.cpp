@@ -15,6 +15,8 @@ const Rgb SKY = key::transparent;
 constexpr int W = 800;
 // Layer heights; with bottom 0 the ground layer's row FLOOR_ROW lands on screen row 500.
 constexpr int FAR_H = 420, MID_H = 320, GROUND_H = 140, FRONT_H = 60, FLOOR_ROW = GROUND_H - 100;
+// The rows of the far and middle layers that land on the floor line.
+constexpr int FAR_FLOOR = FAR_H - 100, MID_FLOOR = MID_H - 100;
 
 // Grass along the floor edge: blades rising a few pixels above it.
 void grass_edge(Canvas& c, int row, Rgb dark, Rgb light, std::uint64_t seed) {
@@ -65,13 +67,13 @@ Canvas ground(Rgb top, Rgb bottom, std::uint64_t seed) {
 void add_village(std::vector<Layer>& out) {
     out.push_back({"village_far", far_mountains({118, 130, 150}, {100, 112, 130}, {92, 110, 96}, {74, 92, 78}, 101)});
     Canvas mid(W, MID_H, SKY);
-    paint_ridge(mid, 250, 14, 4, {74, 104, 58}, {60, 86, 46}, 103);
+    paint_ridge(mid, MID_FLOOR - 12, 14, 4, {74, 104, 58}, {60, 86, 46}, 103);
     Random rng(104);
     for (int i = 0; i < 6; ++i) {
         const double x = 60 + i * 130 + rng.range(-20, 20);
-        paint_house(mid, {x, 262 + rng.range(-4, 4)}, rng.range(50, 70), rng.range(36, 48),
+        paint_house(mid, {x, MID_FLOOR + 4 + rng.range(-4, 4)}, rng.range(50, 70), rng.range(36, 48),
                     {176, 150, 110}, {120, 56, 36}, {240, 200, 110});
-        paint_leafy_tree(mid, {x + 60, 266}, rng.range(50, 80), {70, 110, 50}, {50, 84, 38}, {70, 48, 30}, 105 + i);
+        paint_leafy_tree(mid, {x + 60, MID_FLOOR + 8.0}, rng.range(50, 80), {70, 110, 50}, {50, 84, 38}, {70, 48, 30}, 105 + i);
     }
     out.push_back({"village_mid", mid});
     Canvas g = ground({112, 92, 60}, {70, 54, 34}, 106);
@@ -85,11 +87,11 @@ void add_forest(std::vector<Layer>& out) {
     paint_ridge(far, 200, 40, 4, {70, 96, 90}, {56, 80, 74}, 201);
     Random rng(202);
     for (int i = 0; i < 60; ++i)
-        paint_pine(far, {rng.range(0, W), rng.range(230, 330)}, rng.range(40, 70), {46, 70, 60}, {58, 84, 72}, SKY);
+        paint_pine(far, {rng.range(0, W), rng.range(FAR_FLOOR - 80, FAR_FLOOR + 10)}, rng.range(40, 70), {46, 70, 60}, {58, 84, 72}, SKY);
     out.push_back({"forest_far", far});
     Canvas mid(W, MID_H, SKY);
     for (int i = 0; i < 16; ++i)
-        paint_leafy_tree(mid, {i * 52 + rng.range(-10, 10), double(MID_H)}, rng.range(160, 260), {40, 78, 34},
+        paint_leafy_tree(mid, {i * 52 + rng.range(-10, 10), MID_FLOOR + 12.0}, rng.range(160, 260), {40, 78, 34},
                          {28, 58, 26}, {52, 36, 24}, 203 + i);
     out.push_back({"forest_mid", mid});
     Canvas g = ground({66, 56, 36}, {40, 32, 22}, 204);
@@ -120,10 +122,10 @@ void add_castle(std::vector<Layer>& out) {
 void add_snow(std::vector<Layer>& out) {
     out.push_back({"snow_far", far_mountains({214, 220, 232}, {170, 180, 200}, {190, 198, 214}, {150, 160, 180}, 401)});
     Canvas mid(W, MID_H, SKY);
-    paint_ridge(mid, 240, 20, 4, {226, 230, 238}, {200, 206, 218}, 402);
+    paint_ridge(mid, MID_FLOOR - 8, 20, 4, {226, 230, 238}, {200, 206, 218}, 402);
     Random rng(403);
     for (int i = 0; i < 18; ++i)
-        paint_pine(mid, {rng.range(0, W), rng.range(250, 300)}, rng.range(60, 110), {40, 60, 56}, {56, 78, 70}, {232, 236, 242});
+        paint_pine(mid, {rng.range(0, W), rng.range(MID_FLOOR - 12, MID_FLOOR + 6)}, rng.range(60, 110), {40, 60, 56}, {56, 78, 70}, {232, 236, 242});
     out.push_back({"snow_mid", mid});
     Canvas g = ground({232, 236, 244}, {190, 198, 212}, 404);
     out.push_back({"snow_ground", g});

@@ -7,26 +7,26 @@
 
 namespace contentgen {
 
-Noise1D::Noise1D(std::uint64_t seed, int p, int o) : lattice(static_cast<size_t>(p)), period(p), octaves(o) {
+Noise1D::Noise1D(std::uint64_t seed, int p, int o) : lattice(static_cast<size_t>(4 << o) * 2), period(p), octaves(o) {
     Random rng(seed);
     for (double& v : lattice) v = rng.range(-1, 1);
 }
 
 double Noise1D::at(double x) const {
-    double sum = 0, amp = 1, norm = 0, freq = 1.0 / 64;
+    double sum = 0, amp = 1, norm = 0;
+    size_t offset = 0;
     for (int o = 0; o < octaves; ++o) {
-        const double u = x * freq * 8;  // lattice steps
+        // Octave o has 4 << o lattice cells across the period, so the whole curve tiles.
+        const int cells = 4 << o;
+        const double u = x / period * cells;
         const double fl = std::floor(u);
         const double t = u - fl, s = t * t * (3 - 2 * t);
-        const int cells = std::max(1, static_cast<int>(period * freq * 8));
         const int i0 = ((static_cast<int>(fl) % cells) + cells) % cells, i1 = (i0 + 1) % cells;
-        // Each octave reads its own stretch of the lattice.
-        const size_t off = static_cast<size_t>(o * 37);
-        const double a = lattice[(static_cast<size_t>(i0) + off) % lattice.size()];
-        const double b = lattice[(static_cast<size_t>(i1) + off) % lattice.size()];
+        const double a = lattice[offset + static_cast<size_t>(i0)], b = lattice[offset + static_cast<size_t>(i1)];
         sum += amp * (a + (b - a) * s);
         norm += amp;
-        amp *= 0.5, freq *= 2;
+        amp *= 0.5;
+        offset += static_cast<size_t>(cells);
     }
     return sum / norm;
 }
