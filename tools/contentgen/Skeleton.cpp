@@ -10,7 +10,7 @@ namespace contentgen {
 namespace {
 
 // Body proportions of a standing fighter, in pixels.
-constexpr double TORSO = 24, SHOULDER = 21, HEAD_RISE = 10, HEAD_R = 7;
+constexpr double TORSO = 24, SHOULDER = 20, HEAD_RISE = 8.5, HEAD_R = 6.6;
 constexpr double UPPER_ARM = 12, FOREARM = 12, THIGH = 15, SHIN = 14, FOOT = 5;
 constexpr double FRONT_SHOULDER = 7, FRONT_HIP = 4;
 constexpr double GRIP_BACK = 4, GRIP_FRONT = 3, BLADE = 46, GUARD = 3.5;
@@ -112,15 +112,16 @@ void paint_cape(Painter& pt, const Pose& p, const Joints& j, const Look& look) {
                 look.cape);
         return;
     }
-    const Point top = j.neck + Point{back.x * 2, back.y * 2} + dir(j.torso_dir, -2);
+    // Side view: the cape hangs from the neck along the back and spreads behind it; `cape`
+    // is the direction of its inner edge, so 90 hangs straight down and 180 streams back.
+    const Point top = j.neck + Point{back.x * 1.5, back.y * 1.5} + dir(j.torso_dir, -3);
     const Point hem = top + dir(p.cape, p.cape_len);
-    const Point side = dir(p.cape + 90);
-    const double flare = 5 + p.cape_len * 0.22;
-    pt.poly({top + Point{side.x * 3, side.y * 3}, top - Point{side.x * 3, side.y * 3},
-             hem - Point{side.x * flare, side.y * flare},
-             hem + dir(p.cape, 2) - Point{side.x * flare * 0.3, side.y * flare * 0.3},
-             hem - dir(p.cape, 1) + Point{side.x * flare * 0.4, side.y * flare * 0.4},
-             hem + Point{side.x * flare, side.y * flare}},
+    Point out = dir(p.cape + 90);  // the cape spreads on the side the back faces
+    if (out.x * back.x + out.y * back.y < 0) out = Point{-out.x, -out.y};
+    auto off = [&](Point a, double d) { return Point{a.x + out.x * d, a.y + out.y * d}; };
+    const double flare = 5 + p.cape_len * 0.36;
+    pt.poly({top + dir(p.cape, -2), off(top, 6), off(hem + dir(p.cape, -1), flare), off(hem + dir(p.cape, 1.5), flare * 0.55),
+             off(hem, flare * 0.25), hem},
             look.cape);
 }
 
@@ -152,7 +153,7 @@ void paint_torso(Painter& pt, const Pose& p, const Joints& j, const Look& look) 
     const bool cut = p.cut_x != 0 || p.cut_y != 0;
     if (cut) pt.limb(j.hip, j.hip + dir(-90, 4), 4.2, 4.2, look.torso);
     const Point base = cut ? j.chest_base + dir(j.torso_dir, 5) : j.chest_base;
-    pt.limb(base, j.shoulder, front ? 6 : 4.4, front ? 7 : 5.4, look.torso);
+    pt.limb(base, j.shoulder, front ? 6 : 4.8, front ? 7 : 6.0, look.torso);
     if (!p.headless || !cut) pt.limb(j.shoulder, j.neck, 2.6, 2.6, look.torso);
     if (p.headless) pt.limb(j.neck, j.neck + dir(j.torso_dir, 1.5), 2.6, 2.2, look.torso);
 }
