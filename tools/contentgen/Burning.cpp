@@ -18,11 +18,14 @@ const Rgb ASH_MID{88, 82, 76};
 const Rgb ASH_LIGHT{132, 124, 114};
 const Rgb EMBER{226, 96, 30};
 
+bool is_steel(Rgb c) { return c == key::sword || c == key::sword_on_body || c == key::sword_on_cape; }
+
+// The burnable part of a figure: everything painted but the sword.
 std::vector<Point> figure_pixels(const Canvas& c) {
     std::vector<Point> out;
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x)
-            if (c.get(x, y) != key::transparent) out.push_back(Point{x + 0.5, y + 0.5});
+            if (c.get(x, y) != key::transparent && !is_steel(c.get(x, y))) out.push_back(Point{x + 0.5, y + 0.5});
     return out;
 }
 
@@ -47,9 +50,14 @@ void set_ablaze(Canvas& c, double flames, double crumble, std::uint64_t seed) {
         const Rgb ash = r < 0.3 ? key::transparent : r < 0.6 ? ASH_DARK : r < 0.85 ? ASH_MID : ASH_LIGHT;
         c.set(static_cast<int>(p.x), static_cast<int>(p.y), ash);
     }
-    const int tongues = static_cast<int>(6 + 40 * flames);
+    const int tongues = static_cast<int>(4 + 36 * flames);
     for (int i = 0; i < tongues; ++i) {
-        const Point base = body[static_cast<size_t>(rng.below(static_cast<int>(body.size())))];
+        // Young fires catch low: of a few candidate spots the lowest wins while the flames are small.
+        Point base = body[static_cast<size_t>(rng.below(static_cast<int>(body.size())))];
+        for (int k = 0; k < static_cast<int>(3 * (1 - flames)); ++k) {
+            const Point other = body[static_cast<size_t>(rng.below(static_cast<int>(body.size())))];
+            if (other.y > base.y) base = other;
+        }
         flame_tongue(c, base, rng.range(5, 8 + 14 * flames), rng);
     }
 }
