@@ -97,15 +97,15 @@ Wave clash(std::uint64_t seed, const SoundEffects::Params& p) {
         std::vector<Resonator::Mode> modes;
         for (int i = 0; i < 8; ++i) {
             const float f = p.a * ratios[i] * detune * rng.range(0.985f, 1.015f);
-            modes.push_back({f, rng.range(0.25f, 0.6f) / (1.0f + i * 0.25f), (i < 3 ? 1.0f : p.b) * rng.range(0.6f, 1.0f)});
+            modes.push_back({f, rng.range(0.4f, 0.9f) / (1.0f + i * 0.2f), (i < 3 ? 1.0f : p.b) * rng.range(0.6f, 1.0f)});
         }
         Resonator ring(modes);
         Noise noise(rng.next());
         Biquad hp(Kind::HIGHPASS, 2500.0f, 0.7f);
         return Shaping::render(p.c, [&](float t) {
             const float hit = noise.white() * Envelope::strike(t, 0.0005f, 0.004f);
-            const float scrape = hp.process(noise.white()) * Envelope::strike(t, 0.001f, 0.03f) * 0.35f;
-            return ring.process(hit) * 6.0f + scrape;
+            const float scrape = hp.process(noise.white()) * Envelope::strike(t, 0.001f, 0.025f) * 0.2f;
+            return ring.process(hit) * 0.3f + scrape;
         });
     };
     return finish_wide(blade(1.0f), blade(1.012f), 0.2f, 0.5f, p.c);
@@ -122,7 +122,7 @@ Wave wield(std::uint64_t seed, const SoundEffects::Params& p) {
         band.design(Kind::BANDPASS, sweep.at(t), 3.0f);
         const float rasp = band.process(noise.white()) * scrape.at(t) * (0.6f + 0.4f * std::sin(2 * PI * 90.0f * t));
         const float strike = t > 0.24f ? noise.white() * Envelope::strike(t - 0.24f, 0.0005f, 0.01f) : 0.0f;
-        return rasp + ring.process(strike + rasp * 0.05f) * 5.0f;
+        return rasp + ring.process(strike + rasp * 0.05f) * 0.08f;
     });
     return finish(s, 0.1f, 0.2f, 0.5f, p.c);
 }
@@ -239,7 +239,7 @@ Wave crush(std::uint64_t seed, const SoundEffects::Params& p) {
     std::vector<Resonator::Mode> stone;
     for (int i = 0; i < 6; ++i) stone.push_back({rng.range(250.0f, 1400.0f), rng.range(0.05f, 0.15f), 1.0f});
     Resonator rock(stone);
-    add_into(s, Shaping::render(p.c, [&](float t) { return rock.process(noise.white() * Envelope::strike(t, 0.001f, 0.01f)) * 5.0f; }), 0.8f);
+    add_into(s, Shaping::render(p.c, [&](float t) { return rock.process(noise.white() * Envelope::strike(t, 0.001f, 0.01f)) * 0.15f; }), 0.8f);
     add_into(s, dark_burst(seed + 2, p.c, 4000.0f, 300.0f, 0.08f), 0.7f);
     add_into(s, crackle(seed + 3, p.c, 200.0f, 2200.0f, 0.25f), 0.5f, static_cast<std::size_t>(0.03 * Wave::RATE));
     Shaping::saturate(s, 1.5f);
@@ -262,23 +262,24 @@ Wave thunder(std::uint64_t seed, const SoundEffects::Params& p) {
     auto take = [&](std::uint64_t s) {
         Rng rng(s);
         Noise noise(s + 1);
-        Biquad lp, lp2;
+        Biquad low, mid;
         Biquad hp(Kind::HIGHPASS, 1500.0f, 0.7f);
-        std::vector<float> swell_at, swell_gain;
-        for (int i = 0; i < static_cast<int>(p.a); ++i) {
-            swell_at.push_back(rng.range(0.1f, len * 0.5f));
-            swell_gain.push_back(rng.range(0.4f, 1.0f));
+        // The clap itself first, then later echoes from the clouds, each weaker.
+        std::vector<float> swell_at = {0.02f}, swell_gain = {1.0f};
+        for (int i = 1; i < static_cast<int>(p.a); ++i) {
+            swell_at.push_back(rng.range(0.2f, len * 0.55f));
+            swell_gain.push_back(rng.range(0.35f, 0.8f));
         }
-        OnePole slow(6.0f);
+        OnePole slow(7.0f);
         return Shaping::render(len, [&](float t) {
-            float rumble_env = 0.0f;
-            for (std::size_t i = 0; i < swell_at.size(); ++i) rumble_env += swell_gain[i] * Envelope::strike(t - swell_at[i], 0.15f, 0.5f);
-            rumble_env *= std::exp(-t / (len * 0.45f));
-            lp.design(Kind::LOWPASS, 120.0f + 500.0f * std::exp(-t / 0.6f), 0.8f);
-            lp2.design(Kind::LOWPASS, 90.0f + 300.0f * std::exp(-t / 0.8f), 0.8f);
-            const float flutter = 0.7f + 0.6f * slow.process(rng.unit());
-            const float rumble = lp2.process(lp.process(noise.brown())) * rumble_env * flutter * 3.0f;
-            const float crack = hp.process(noise.white()) * Envelope::strike(t, 0.003f, 0.06f) * 0.5f;
+            float env = 0.0f;
+            for (std::size_t i = 0; i < swell_at.size(); ++i) env += swell_gain[i] * Envelope::strike(t - swell_at[i], 0.08f, 0.45f);
+            env *= std::exp(-t / (len * 0.5f));
+            low.design(Kind::LOWPASS, 150.0f + 700.0f * std::exp(-t / 0.5f), 0.7f);
+            mid.design(Kind::BANDPASS, 300.0f + 500.0f * std::exp(-t / 0.8f), 0.8f);
+            const float flutter = 0.6f + 0.8f * slow.process(rng.unit());
+            const float rumble = (low.process(noise.brown()) * 2.5f + mid.process(noise.white()) * 0.35f) * env * flutter;
+            const float crack = hp.process(noise.white()) * Envelope::strike(t, 0.003f, 0.07f) * 0.5f;
             return rumble + crack;
         });
     };
