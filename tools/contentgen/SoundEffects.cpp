@@ -134,16 +134,21 @@ Wave wield(std::uint64_t seed, const SoundEffects::Params& p) {
 // b = pan travel, c = length.
 Wave swish(std::uint64_t seed, const SoundEffects::Params& p) {
     Noise noise(seed);
-    Biquad band, band2;
+    Biquad band, band2, body;
+    std::size_t step = 0;
     const float len = p.c;
     Mono s = Shaping::render(len, [&](float t) {
         const float u = t / len;
         const float bell = std::sin(PI * std::pow(u, 0.6f));
         const float f = 400.0f + (p.a - 400.0f) * bell * bell;
-        band.design(Kind::BANDPASS, f, 2.0f);
-        band2.design(Kind::BANDPASS, f * 1.9f, 3.0f);
+        // Narrow bands give the edge's whistle; a broad low one the air pushed by the blade.
+        if (step++ % 16 == 0) {
+            band.design(Kind::BANDPASS, f, 4.5f);
+            band2.design(Kind::BANDPASS, f * 1.9f, 6.0f);
+            body.design(Kind::BANDPASS, f * 0.35f, 1.2f);
+        }
         const float n = noise.white();
-        return (band.process(n) + 0.4f * band2.process(n)) * bell * bell * bell;
+        return (band.process(n) + 0.35f * band2.process(n) + 0.5f * body.process(n)) * bell * bell * bell;
     });
     Wave w;
     // The sound travels across the field with the blade.
@@ -515,7 +520,7 @@ const std::vector<SoundEffects::Entry>& SoundEffects::table() {
         {"clash2", clash, 102, {1980.0f, 0.45f, 0.7f, nullptr}},
         {"clash3", clash, 103, {2700.0f, 0.75f, 0.5f, nullptr}},
         {"oof1", grunt, 201, {28.0f, 0.85f, 0.4f, "ugh"}},
-        {"oof2", grunt, 202, {20.0f, 0.8f, 0.35f, "oof"}},
+        {"oof2", grunt, 202, {10.0f, 0.72f, 0.35f, "oof"}},
         {"oof3", grunt, 203, {35.0f, 0.9f, 0.4f, "hugh"}},
         {"oof4", grunt, 204, {15.0f, 0.78f, 0.45f, "argh"}},
         {"die1", death_cry, 301, {40.0f, 0.7f, 1.3f, "aaaaaarrgh"}},
