@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 
 #include "Compositions.h"
@@ -30,9 +31,16 @@ bool generate_audio(const std::string& data_folder) {
         std::fprintf(stderr, "contentgen: cannot create the sound folders in %s\n", data_folder.c_str());
         return false;
     }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point begin = Clock::now();
     if (!Voice::start()) return false;
     const bool effects = SoundEffects::write_all(data_folder);
     Voice::end();
-    return effects && write_music(data_folder);
+    const Clock::time_point effects_done = Clock::now();
+    if (!effects || !write_music(data_folder)) return false;
+    const std::chrono::duration<double> effects_time = effects_done - begin, music_time = Clock::now() - effects_done;
+    std::printf("contentgen: %zu sound effects in %.1f s, %zu music tracks in %.1f s\n", SoundEffects::table().size(),
+                effects_time.count(), Compositions::all().size(), music_time.count());
+    return true;
 }
 }

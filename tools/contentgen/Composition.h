@@ -14,7 +14,7 @@ namespace contentgen {
 //    its third major (the raised leading note of a minor key);
 //  - bass and arp: one bar, repeated every bar, tokens are tones of the bar's chord: "1" root,
 //    "3" third, "5" fifth, "8" root an octave up, "0" root an octave down; "-" and "." as above;
-//  - drums: one bar, repeated, one character a step: "D"/"d" deep stroke loud/soft, "T"/"t"
+//  - drums: one bar, repeated, one token a step: "D"/"d" deep stroke loud/soft, "T"/"t"
 //    rim stroke loud/soft, "." nothing.
 // An empty pattern keeps that part silent in the section.
 struct Section {

@@ -48,8 +48,13 @@ Composition ironvale() {
          "6 - - - 5 - 4 - 3 - - - 4 - - - 5 - - - 4 - 3 - 1 - - - - - - - "
          "3 - - - 4 - 5 - 6 - - - 1' - - - 7# - - - 6 - 5 - 7#, - - - - - - -",
          "", "1 - - - - - - -", "1 . 5 . 8 . 5 .", "d . . . d . . .", true},
+        // The close: a cadence home to the tonic, from which the introduction begins again.
+        {'E', "4 5+ 1 1",
+         "6 - 5 - 4 - 3 - 2 - 7#, - 5, - - - 1 - - - - - - - - - - - - - . .",
+         "4 - - - - - - - 5 - - - 7#, - - - 3 - - - - - - - 1 - - - - - - -",
+         "1 - - - 5 - - -", "1 5 8 5 3 5 8 5", "D . t . D . . .", true},
     };
-    c.form = "IABaCB";
+    c.form = "IABaCBE";
     return c;
 }
 
@@ -63,7 +68,7 @@ Composition track1() {
     c.root = 52;
     c.scale = DORIAN;
     c.melody = {K::PLUCK, 1, 1.0f, 0.15f};
-    c.counter = {K::BOWED, 0, 0.5f, -0.35f};
+    c.counter = {K::BOWED, 0, 0.35f, -0.35f};
     c.pad = {K::CHOIR, 0, 0.3f, 0.0f};
     c.bass = {K::PLUCK, -1, 0.8f, -0.1f};
     c.arp = {K::PLUCK, 0, 0.35f, -0.5f};

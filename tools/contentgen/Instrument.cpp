@@ -54,7 +54,8 @@ std::vector<float> Instrument::pluck(float freq, float seconds, float velocity, 
         const std::size_t next_pos = pos + 1 == len ? 0 : pos + 1;
         const float current = line[pos];
         line[pos] = (current + line[next_pos]) * 0.5f * loss;
-        out[i] = current;
+        // A plucked string's energy is spent at once: lift it to stand beside the sustained parts.
+        out[i] = current * 3.0f;
         pos = next_pos;
     }
     const std::size_t fade = std::min<std::size_t>(samples(0.05f), out.size());

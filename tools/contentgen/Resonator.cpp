@@ -10,8 +10,8 @@ Resonator::Resonator(const std::vector<Mode>& modes) {
         if (m.freq >= Wave::RATE * 0.48f) continue;
         const float r = std::exp(-6.9077553f / (m.decay * Wave::RATE));
         const float w = 2.0f * 3.14159265f * m.freq / Wave::RATE;
-        // Gain scaled so every mode rings at a comparable level whatever its bandwidth.
-        states.push_back({2.0f * r * std::cos(w), -r * r, m.gain * (1.0f - r), 0.0f, 0.0f});
+        // Input gain sin(w): a unit impulse then rings at about unit amplitude in every mode.
+        states.push_back({2.0f * r * std::cos(w), -r * r, m.gain * std::sin(w), 0.0f, 0.0f});
     }
 }
 

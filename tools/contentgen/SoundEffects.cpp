@@ -14,6 +14,7 @@
 #include "Shaping.h"
 #include "Voice.h"
 #include "VoiceRecipes.h"
+#include "Wander.h"
 
 namespace contentgen {
 namespace {
@@ -97,15 +98,15 @@ Wave clash(std::uint64_t seed, const SoundEffects::Params& p) {
         std::vector<Resonator::Mode> modes;
         for (int i = 0; i < 8; ++i) {
             const float f = p.a * ratios[i] * detune * rng.range(0.985f, 1.015f);
-            modes.push_back({f, rng.range(0.25f, 0.6f) / (1.0f + i * 0.25f), (i < 3 ? 1.0f : p.b) * rng.range(0.6f, 1.0f)});
+            modes.push_back({f, rng.range(0.4f, 0.9f) / (1.0f + i * 0.2f), (i < 3 ? 1.0f : p.b) * rng.range(0.6f, 1.0f)});
         }
         Resonator ring(modes);
         Noise noise(rng.next());
         Biquad hp(Kind::HIGHPASS, 2500.0f, 0.7f);
         return Shaping::render(p.c, [&](float t) {
             const float hit = noise.white() * Envelope::strike(t, 0.0005f, 0.004f);
-            const float scrape = hp.process(noise.white()) * Envelope::strike(t, 0.001f, 0.03f) * 0.35f;
-            return ring.process(hit) * 6.0f + scrape;
+            const float scrape = hp.process(noise.white()) * Envelope::strike(t, 0.001f, 0.025f) * 0.2f;
+            return ring.process(hit) * 0.3f + scrape;
         });
     };
     return finish_wide(blade(1.0f), blade(1.012f), 0.2f, 0.5f, p.c);
@@ -122,7 +123,7 @@ Wave wield(std::uint64_t seed, const SoundEffects::Params& p) {
         band.design(Kind::BANDPASS, sweep.at(t), 3.0f);
         const float rasp = band.process(noise.white()) * scrape.at(t) * (0.6f + 0.4f * std::sin(2 * PI * 90.0f * t));
         const float strike = t > 0.24f ? noise.white() * Envelope::strike(t - 0.24f, 0.0005f, 0.01f) : 0.0f;
-        return rasp + ring.process(strike + rasp * 0.05f) * 5.0f;
+        return rasp + ring.process(strike + rasp * 0.05f) * 0.08f;
     });
     return finish(s, 0.1f, 0.2f, 0.5f, p.c);
 }
@@ -133,16 +134,21 @@ Wave wield(std::uint64_t seed, const SoundEffects::Params& p) {
 // b = pan travel, c = length.
 Wave swish(std::uint64_t seed, const SoundEffects::Params& p) {
     Noise noise(seed);
-    Biquad band, band2;
+    Biquad band, band2, body;
+    std::size_t step = 0;
     const float len = p.c;
     Mono s = Shaping::render(len, [&](float t) {
         const float u = t / len;
         const float bell = std::sin(PI * std::pow(u, 0.6f));
         const float f = 400.0f + (p.a - 400.0f) * bell * bell;
-        band.design(Kind::BANDPASS, f, 2.0f);
-        band2.design(Kind::BANDPASS, f * 1.9f, 3.0f);
+        // Narrow bands give the edge's whistle; a broad low one the air pushed by the blade.
+        if (step++ % 16 == 0) {
+            band.design(Kind::BANDPASS, f, 4.5f);
+            band2.design(Kind::BANDPASS, f * 1.9f, 6.0f);
+            body.design(Kind::BANDPASS, f * 0.35f, 1.2f);
+        }
         const float n = noise.white();
-        return (band.process(n) + 0.4f * band2.process(n)) * bell * bell * bell;
+        return (band.process(n) + 0.35f * band2.process(n) + 0.5f * body.process(n)) * bell * bell * bell;
     });
     Wave w;
     // The sound travels across the field with the blade.
@@ -183,14 +189,13 @@ Wave jump(std::uint64_t seed, const SoundEffects::Params& p) {
 Wave fire_whoosh(std::uint64_t seed, const SoundEffects::Params& p) {
     Noise noise(seed);
     Biquad band, lp;
-    OnePole flicker(12.0f);
-    Rng rng(seed + 7);
+    Wander flicker(seed + 7, 12.0f);
     const float len = p.c;
     Mono s = Shaping::render(len, [&](float t) {
         const float u = t / len;
         band.design(Kind::BANDPASS, 250.0f + p.a * std::sqrt(u), 1.5f);
         lp.design(Kind::LOWPASS, 500.0f + 1500.0f * (1.0f - u), 0.7f);
-        const float flame = 0.6f + 0.8f * flicker.process(rng.unit());
+        const float flame = 0.4f + 1.0f * flicker.next();
         const float env = Envelope::strike(t, len * 0.15f, len * 0.35f);
         return (band.process(noise.white()) + p.b * lp.process(noise.brown()) * flame) * env;
     });
@@ -206,14 +211,14 @@ Wave flame(std::uint64_t seed, const SoundEffects::Params& p) {
     auto take = [&](std::uint64_t s) {
         Noise noise(s);
         Biquad lp, band;
-        OnePole flicker(8.0f);
-        Rng rng(s + 11);
+        Wander flicker(s + 11, 9.0f);
         const Envelope shape({{0.0f, 0.0f}, {0.08f, 1.0f}, {len * 0.5f, 0.7f}, {len, 0.0f}});
         Mono m = Shaping::render(len, [&](float t) {
             lp.design(Kind::LOWPASS, 700.0f + 900.0f * shape.at(t), 0.9f);
-            band.design(Kind::BANDPASS, 1200.0f + 600.0f * flicker.process(rng.unit()), 1.0f);
+            const float f = flicker.next();
+            band.design(Kind::BANDPASS, 1000.0f + 900.0f * f, 1.0f);
             const float roar = lp.process(noise.brown() + 0.3f * noise.pink());
-            return (roar * 1.5f + 0.3f * band.process(noise.white())) * shape.at(t) * (0.6f + 0.8f * flicker.process(rng.unit()));
+            return (roar * 1.5f + 0.3f * band.process(noise.white())) * shape.at(t) * (0.4f + 1.0f * f);
         });
         add_into(m, crackle(s + 2, len, 60.0f, 3200.0f, len * 0.6f), 0.6f);
         return m;
@@ -239,7 +244,7 @@ Wave crush(std::uint64_t seed, const SoundEffects::Params& p) {
     std::vector<Resonator::Mode> stone;
     for (int i = 0; i < 6; ++i) stone.push_back({rng.range(250.0f, 1400.0f), rng.range(0.05f, 0.15f), 1.0f});
     Resonator rock(stone);
-    add_into(s, Shaping::render(p.c, [&](float t) { return rock.process(noise.white() * Envelope::strike(t, 0.001f, 0.01f)) * 5.0f; }), 0.8f);
+    add_into(s, Shaping::render(p.c, [&](float t) { return rock.process(noise.white() * Envelope::strike(t, 0.001f, 0.01f)) * 0.15f; }), 0.8f);
     add_into(s, dark_burst(seed + 2, p.c, 4000.0f, 300.0f, 0.08f), 0.7f);
     add_into(s, crackle(seed + 3, p.c, 200.0f, 2200.0f, 0.25f), 0.5f, static_cast<std::size_t>(0.03 * Wave::RATE));
     Shaping::saturate(s, 1.5f);
@@ -262,23 +267,24 @@ Wave thunder(std::uint64_t seed, const SoundEffects::Params& p) {
     auto take = [&](std::uint64_t s) {
         Rng rng(s);
         Noise noise(s + 1);
-        Biquad lp, lp2;
+        Biquad low, mid;
         Biquad hp(Kind::HIGHPASS, 1500.0f, 0.7f);
-        std::vector<float> swell_at, swell_gain;
-        for (int i = 0; i < static_cast<int>(p.a); ++i) {
-            swell_at.push_back(rng.range(0.1f, len * 0.5f));
-            swell_gain.push_back(rng.range(0.4f, 1.0f));
+        // The clap itself first, then later echoes from the clouds, each weaker.
+        std::vector<float> swell_at = {0.02f}, swell_gain = {1.0f};
+        for (int i = 1; i < static_cast<int>(p.a); ++i) {
+            swell_at.push_back(rng.range(0.2f, len * 0.55f));
+            swell_gain.push_back(rng.range(0.35f, 0.8f));
         }
-        OnePole slow(6.0f);
+        Wander slow(s + 2, 3.0f);
         return Shaping::render(len, [&](float t) {
-            float rumble_env = 0.0f;
-            for (std::size_t i = 0; i < swell_at.size(); ++i) rumble_env += swell_gain[i] * Envelope::strike(t - swell_at[i], 0.15f, 0.5f);
-            rumble_env *= std::exp(-t / (len * 0.45f));
-            lp.design(Kind::LOWPASS, 120.0f + 500.0f * std::exp(-t / 0.6f), 0.8f);
-            lp2.design(Kind::LOWPASS, 90.0f + 300.0f * std::exp(-t / 0.8f), 0.8f);
-            const float flutter = 0.7f + 0.6f * slow.process(rng.unit());
-            const float rumble = lp2.process(lp.process(noise.brown())) * rumble_env * flutter * 3.0f;
-            const float crack = hp.process(noise.white()) * Envelope::strike(t, 0.003f, 0.06f) * 0.5f;
+            float env = 0.0f;
+            for (std::size_t i = 0; i < swell_at.size(); ++i) env += swell_gain[i] * Envelope::strike(t - swell_at[i], 0.08f, 0.45f);
+            env *= std::exp(-t / (len * 0.5f));
+            low.design(Kind::LOWPASS, 150.0f + 700.0f * std::exp(-t / 0.5f), 0.7f);
+            mid.design(Kind::BANDPASS, 300.0f + 500.0f * std::exp(-t / 0.8f), 0.8f);
+            const float flutter = 0.5f + 1.0f * slow.next();
+            const float rumble = (low.process(noise.brown()) * 2.5f + mid.process(noise.white()) * 0.35f) * env * flutter;
+            const float crack = hp.process(noise.white()) * Envelope::strike(t, 0.003f, 0.07f) * 0.5f;
             return rumble + crack;
         });
     };
@@ -290,12 +296,11 @@ Wave wind(std::uint64_t seed, const SoundEffects::Params& p) {
     const double extra = 2.0;
     auto take = [&](std::uint64_t s) {
         Noise noise(s);
-        Rng rng(s + 3);
         Biquad band, whistle;
-        OnePole gust(0.35f), drift(0.2f);
+        Wander gust(s + 3, 0.4f), drift(s + 4, 0.25f);
         return Shaping::render(p.c + extra, [&](float) {
-            const float g = gust.process(rng.unit());
-            const float d = drift.process(rng.unit());
+            const float g = gust.next();
+            const float d = drift.next();
             band.design(Kind::BANDPASS, 300.0f + 900.0f * g, 0.8f);
             whistle.design(Kind::BANDPASS, 600.0f + 500.0f * d, 14.0f);
             const float n = noise.pink();
@@ -304,7 +309,7 @@ Wave wind(std::uint64_t seed, const SoundEffects::Params& p) {
     };
     Wave w;
     Mono l = take(seed), r = take(seed + 77);
-    // The one-pole gust followers start from zero: skip their settling time.
+    // Skip the first second, while the filters settle.
     const std::size_t settle = static_cast<std::size_t>(1.0 * Wave::RATE);
     w.add_mono(Mono(l.begin() + static_cast<long>(settle), l.end()), 0, 1.0f, -0.7f);
     w.add_mono(Mono(r.begin() + static_cast<long>(settle), r.end()), 0, 1.0f, 0.7f);
@@ -319,12 +324,12 @@ Wave rain(std::uint64_t seed, const SoundEffects::Params& p) {
     auto take = [&](std::uint64_t s) {
         Noise noise(s);
         Rng rng(s + 9);
-        Biquad hiss_hp(Kind::HIGHPASS, 1800.0f, 0.7f), hiss_lp(Kind::LOWPASS, 7000.0f, 0.7f);
-        Biquad bed(Kind::LOWPASS, 600.0f, 0.7f);
-        OnePole swell(0.5f);
+        Biquad hiss_hp(Kind::HIGHPASS, 1800.0f, 0.7f), hiss_lp(Kind::LOWPASS, 5500.0f, 0.7f);
+        Biquad bed(Kind::LOWPASS, 1000.0f, 0.7f);
+        Wander swell(s + 10, 0.3f);
         Mono m = Shaping::render(p.c + extra, [&](float) {
-            const float level = 0.8f + 0.4f * swell.process(rng.unit());
-            return hiss_lp.process(hiss_hp.process(noise.white())) * 0.35f * level + bed.process(noise.pink()) * 0.5f;
+            const float level = 0.7f + 0.6f * swell.next();
+            return hiss_lp.process(hiss_hp.process(noise.white())) * 0.35f * level + bed.process(noise.pink()) * 0.7f;
         });
         // Individual drops: tiny rising chirps, like drops hitting puddles.
         const int drops = static_cast<int>((p.c + extra) * 60.0);
@@ -421,13 +426,12 @@ Wave lightning_cast(std::uint64_t seed, const SoundEffects::Params& p) {
 // b = squelch level, c = length.
 Wave wet_slash(std::uint64_t seed, const SoundEffects::Params& p) {
     Noise noise(seed);
-    Rng rng(seed + 1);
     Biquad cut, squelch, squelch2;
-    OnePole wobble(25.0f);
+    Wander wobble(seed + 1, 30.0f);
     Mono s = Shaping::render(p.c, [&](float t) {
         cut.design(Kind::BANDPASS, p.a * (1.0f - 0.5f * std::min(t / 0.08f, 1.0f)), 2.0f);
         const float slice = cut.process(noise.white()) * Envelope::strike(t, 0.004f, 0.035f);
-        const float w = wobble.process(rng.unit());
+        const float w = wobble.next();
         squelch.design(Kind::BANDPASS, 250.0f + 900.0f * w, 4.0f);
         squelch2.design(Kind::BANDPASS, 600.0f + 1400.0f * w, 5.0f);
         const float wet = (squelch.process(noise.white()) + 0.6f * squelch2.process(noise.white())) *
@@ -479,12 +483,11 @@ Wave deathburst(std::uint64_t seed, const SoundEffects::Params& p) {
         Mono m = thump(len, 90.0f, 30.0f, 0.1f, 0.45f);
         add_into(m, dark_burst(s, len, 3000.0f, 150.0f, 0.3f), 1.0f);
         Noise noise(s + 1);
-        Rng rng(s + 2);
         Biquad hp(Kind::HIGHPASS, 2200.0f, 0.7f);
-        OnePole rip(60.0f);
+        Wander rip(s + 2, 70.0f);
         add_into(m, Shaping::render(len, [&](float t) {
             // Fast random gating of the hiss is what makes it sound torn rather than blown.
-            const float tear = rip.process(rng.unit() < 0.5f ? 0.0f : 1.0f);
+            const float tear = rip.next();
             return hp.process(noise.white()) * tear * Envelope::strike(t - 0.05f, 0.1f, len * 0.4f) * 0.6f;
         }), 1.0f);
         add_into(m, splatter(s + 3, 30.0f, 900.0f, len, false), 0.5f);
@@ -517,7 +520,7 @@ const std::vector<SoundEffects::Entry>& SoundEffects::table() {
         {"clash2", clash, 102, {1980.0f, 0.45f, 0.7f, nullptr}},
         {"clash3", clash, 103, {2700.0f, 0.75f, 0.5f, nullptr}},
         {"oof1", grunt, 201, {28.0f, 0.85f, 0.4f, "ugh"}},
-        {"oof2", grunt, 202, {20.0f, 0.8f, 0.35f, "oof"}},
+        {"oof2", grunt, 202, {10.0f, 0.72f, 0.35f, "oof"}},
         {"oof3", grunt, 203, {35.0f, 0.9f, 0.4f, "hugh"}},
         {"oof4", grunt, 204, {15.0f, 0.78f, 0.45f, "argh"}},
         {"die1", death_cry, 301, {40.0f, 0.7f, 1.3f, "aaaaaarrgh"}},

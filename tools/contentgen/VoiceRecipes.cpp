@@ -80,7 +80,7 @@ Wave VoiceRecipes::scream(std::uint64_t seed, const SoundEffects::Params& p) {
     Shaping::trim(s, 0.01f);
     // A fast tremble of pitch is what makes a held vowel sound frightened.
     s = Shaping::warp(s, p.a, p.a * 1.06f, 0.035f, 7.5f);
-    add_breath(s, seed, 0.4f);
+    add_breath(s, seed, 0.2f);
     filter(s, Biquad::Kind::HIGHPASS, 250.0f, 0.7f);
     filter(s, Biquad::Kind::PEAK, 2800.0f, 1.2f);
     Shaping::saturate(s, 2.0f);
