@@ -167,8 +167,9 @@ void add_hell(std::vector<Layer>& out) {
     Random rng(603);
     for (int i = 0; i < 22; ++i) {  // crooked spires of black rock
         const double x = rng.range(0, W), h = rng.range(60, 220), w = rng.range(10, 24);
-        mid.fill_polygon({{x - w, double(MID_H)}, {x + rng.range(-10, 10), MID_H - h}, {x + w, double(MID_H)}}, {30, 10, 10});
-        mid.fill_polygon({{x - w * 0.3, double(MID_H)}, {x + rng.range(-6, 6), MID_H - h * 0.8}, {x + w, double(MID_H)}}, {52, 16, 12});
+        mid.fill_polygon({{x - w, double(MID_H)}, {x + rng.range(-10, 10), MID_H - h}, {x + w, double(MID_H)}}, {24, 8, 8});
+        // The side facing the glow of the pit is lit red.
+        mid.fill_polygon({{x - w * 0.1, double(MID_H)}, {x + rng.range(-6, 6), MID_H - h * 0.85}, {x + w, double(MID_H)}}, {84, 22, 14});
     }
     out.push_back({"hell_mid", mid});
     Canvas g = ground({70, 24, 16}, {34, 10, 8}, 604);

@@ -83,10 +83,11 @@ Canvas draw_title() {
     const std::string text = "IRONVALE II";
     const double scale = 7.2;
     const double x0 = (800 - text_width(text, scale)) / 2, y0 = 14;
-    stroke_text(c, text, {x0 + 3, y0 + 4}, scale, 5.5, Rgb{20, 14, 12});  // shadow
-    stroke_text(c, text, {x0, y0}, scale, 5.5, Rgb{110, 104, 98});        // stone
-    stroke_text(c, text, {x0 - 1.2, y0 - 1.2}, scale, 3.2, Rgb{168, 160, 150});
-    stroke_text(c, text, {x0 + 0.6, y0 + 0.6}, scale, 1.6, Rgb{74, 68, 64});  // the carved groove
+    stroke_text(c, text, {x0 + 3, y0 + 4}, scale, 7, Rgb{20, 14, 12});  // shadow
+    stroke_text(c, text, {x0, y0}, scale, 7, Rgb{104, 98, 92});         // stone
+    stroke_text(c, text, {x0 - 1.5, y0 - 1.5}, scale, 4.5, Rgb{170, 162, 150});
+    stroke_text(c, text, {x0, y0}, scale, 3, Rgb{132, 124, 116});
+    stroke_text(c, text, {x0 + 0.8, y0 + 0.8}, scale, 1.4, Rgb{62, 56, 52});  // the carved groove
     Random rng(0x717);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 800; ++x) {
