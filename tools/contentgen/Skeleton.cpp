@@ -107,8 +107,9 @@ void paint_cape(Painter& pt, const Pose& p, const Joints& j, const Look& look) {
     if (p.view == View::front) {
         const Point hem = j.shoulder + dir(p.cape, p.cape_len);
         const Point side = dir(p.cape - 90);
-        pt.poly({j.far_shoulder + Point{0, -1}, j.near_shoulder + Point{0, -1},
-                 hem - Point{side.x * 13, side.y * 13}, hem + Point{side.x * 13, side.y * 13}},
+        const Point wide{side.x * 17, side.y * 17};
+        pt.poly({j.far_shoulder + Point{-2, -1}, j.near_shoulder + Point{2, -1}, hem - wide,
+                 hem + dir(p.cape, 2) - Point{wide.x * 0.3, wide.y * 0.3}, hem + Point{wide.x * 0.3, wide.y * 0.3}, hem + wide},
                 look.cape);
         return;
     }
