@@ -228,7 +228,7 @@ TEST_F(Pictures, CiviliansPitAndPlainSpritesAvoidTheSpecialKeyColours) {
     }
 }
 
-TEST_F(Pictures, CiviliansAreAsTallAsTheGuideSays) {
+TEST_F(Pictures, ChildAndWomanHaveTheirHeights) {
     for (int n : {89, 93}) {
         Picture p;
         ASSERT_TRUE(load(agent(n), p));

@@ -9,14 +9,17 @@ constexpr Strike __ = Strike::none, B2 = Strike::blade2, B3 = Strike::blade3, T1
                  T2 = Strike::tip2, NH = Strike::near_hand, FH = Strike::far_hand;
 constexpr bool HEAD = false, GONE = true;
 
-// Angles: 0 forward, 90 down, 180 back, -90 up. Arms and legs: {upper, lower}.
+// Angles: 0 forward, 90 down, 180 back, -90 up. Arms and legs: {upper, lower}. Hip x, y place
+// the pelvis (the bottom row is wherever the lowest pixel falls); lean tilts the torso forward;
+// nod tilts the head; cape and len give the direction and length of the cape; hit marks the
+// attack points: B2/B3 on the blade, T1/T2 at its tip, NH/FH in the near or far hand.
 // clang-format off
 const std::vector<Pose> table = {
-//  n  view   hip x hip y lean  nod  near arm      far arm       near leg      far leg      grip sword cape clen strike spin head  cut x cut y
+//  n  view  hip x hip y  lean   nod     near arm       far arm      near leg      far leg    grip sword  cape len hit  spin  head cut x cut y
 // idle guard, breathing
 {   0, SIDE,     0,  -31,    5,    0, {  60,  -10}, {  70,    0}, {  70,  100}, { 112,   96}, HAND,  -40,  102,  34, __,    0, HEAD,    0,    0},
-{   8, SIDE,     0,  -31,    5,    0, {  57,  -12}, {  67,   -3}, {  80,   98}, { 102,   95}, HAND,  -42,  101,  34, __,    0, HEAD,    0,    0},
-{   9, SIDE,     0,  -31,    4,   -2, {  54,  -15}, {  64,   -6}, {  82,   96}, { 100,   95}, HAND,  -44,  100,  34, __,    0, HEAD,    0,    0},
+{   8, SIDE,     0,  -31,    5,    0, {  57,  -12}, {  67,   -3}, {  72,   99}, { 110,   96}, HAND,  -42,  101,  34, __,    0, HEAD,    0,    0},
+{   9, SIDE,     0,  -31,    4,   -2, {  54,  -15}, {  64,   -6}, {  74,   98}, { 108,   96}, HAND,  -44,  100,  34, __,    0, HEAD,    0,    0},
 // walk: a six-picture stride, sword carried forward
 {   1, SIDE,     0,  -31,    8,    0, {  60,  -10}, {  70,    0}, {  90,  130}, {  90,   95}, HAND,  -38,  114,  34, __,    0, HEAD,    0,    0},
 {   2, SIDE,     0,  -31,    8,    0, {  62,   -8}, {  72,    2}, {  66,   88}, { 114,  119}, HAND,  -37,  120,  34, __,    0, HEAD,    0,    0},

@@ -45,9 +45,9 @@ Joints place_joints(const Pose& p) {
     j.near_shoulder = front ? j.shoulder + Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER} : j.shoulder;
     j.far_shoulder = front ? j.shoulder - Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER}
                            : j.shoulder - Point{across.x, across.y};
-    const Point hip_across = dir(-90 + 90);
-    j.near_hip = front ? j.hip + Point{hip_across.x * FRONT_HIP, 0} : j.hip;
-    j.far_hip = front ? j.hip - Point{hip_across.x * FRONT_HIP, 0} : j.hip - Point{1, 0};
+    // The far leg sits a pixel behind the near one, so a standing pair does not fuse into one.
+    j.near_hip = front ? j.hip + Point{FRONT_HIP, 0} : j.hip;
+    j.far_hip = front ? j.hip - Point{FRONT_HIP, 0} : j.hip - Point{1, 0};
     j.near_elbow = j.near_shoulder + dir(p.near_arm.upper, UPPER_ARM);
     j.near_hand = j.near_elbow + dir(p.near_arm.lower, FOREARM);
     j.far_elbow = j.far_shoulder + dir(p.far_arm.upper, UPPER_ARM);
