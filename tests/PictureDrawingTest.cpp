@@ -57,16 +57,28 @@ TEST(CropToAnchor, GivesAnEvenWidthWithTheAnchorColumnInTheMiddle) {
     Canvas s(scratch::width, scratch::height, key::transparent);
     s.fill_rect(scratch::ox - 10, scratch::oy - 40, 14, 40, key::body);  // more to the left
     s.set(scratch::ox, scratch::oy - 41, key::head);
-    const Canvas c = crop_to_anchor(s);
+    const Canvas c = crop_to_anchor(s, true);
     EXPECT_EQ(0, c.width() % 2);
     EXPECT_TRUE(c.get(c.width() / 2, c.height() - 41) == key::head) << "anchor column lands on w / 2";
     EXPECT_GT(count(Canvas(c.crop(0, c.height() - 1, c.width(), 1, key::transparent)), key::body), 0)
         << "the lowest painted row is the bottom row";
     EXPECT_TRUE(c.get(0, c.height() - 1) == key::transparent);
     EXPECT_TRUE(c.get(1, c.height() - 1) == key::body) << "one pixel of margin on the wider side";
-    const Canvas empty = crop_to_anchor(Canvas(scratch::width, scratch::height, key::transparent));
+    const Canvas empty = crop_to_anchor(Canvas(scratch::width, scratch::height, key::transparent), true);
     EXPECT_EQ(2, empty.width());
     EXPECT_EQ(2, empty.height());
+}
+
+TEST(CropToAnchor, StandsTheBodyOnTheFloorAndCutsOffASwordBelowIt) {
+    Canvas s(scratch::width, scratch::height, key::transparent);
+    s.fill_rect(scratch::ox - 3, scratch::oy - 60, 6, 50, key::body);
+    s.fill_rect(scratch::ox + 6, scratch::oy - 40, 2, 40, key::sword);  // reaching 10 rows lower
+    const Canvas standing = crop_to_anchor(s, true);
+    EXPECT_EQ(51, standing.height());
+    EXPECT_TRUE(standing.get(standing.width() / 2, standing.height() - 1) == key::body);
+    const Canvas flying = crop_to_anchor(s, false);
+    EXPECT_EQ(61, flying.height());
+    EXPECT_TRUE(flying.get(flying.width() / 2 + 6, flying.height() - 1) == key::sword);
 }
 
 TEST(SkeletonRenderer, ColoursTheSwordByWhatLiesUnderIt) {

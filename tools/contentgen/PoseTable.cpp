@@ -170,6 +170,14 @@ const std::vector<Pose> table = {
 
 const std::vector<Pose>& pose_table() { return table; }
 
+bool is_airborne(int n) {
+    // Shown in the air: the lowest pixel, sword or not, is where the fighter's position is.
+    static const int air[] = {16, 17, 19, 20, 21, 22, 23, 24, 36, 37, 54, 55, 56, 57, 58, 59, 60, 61, 62, 71};
+    for (int a : air)
+        if (a == n) return true;
+    return false;
+}
+
 const Pose* find_pose(int n) {
     for (const Pose& p : table)
         if (p.number == n) return &p;

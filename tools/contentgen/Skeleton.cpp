@@ -10,8 +10,8 @@ namespace contentgen {
 namespace {
 
 // Body proportions of a standing fighter, in pixels.
-constexpr double TORSO = 24, SHOULDER = 20, HEAD_RISE = 8.5, HEAD_R = 6.6;
-constexpr double UPPER_ARM = 12, FOREARM = 12, THIGH = 15, SHIN = 14, FOOT = 5;
+constexpr double TORSO = 24, SHOULDER = 20, HEAD_RISE = 9.5, HEAD_R = 7;
+constexpr double UPPER_ARM = 12, FOREARM = 12, THIGH = 15.5, SHIN = 14.5, FOOT = 5;
 constexpr double FRONT_SHOULDER = 7, FRONT_HIP = 4;
 constexpr double GRIP_BACK = 4, GRIP_FRONT = 3, BLADE = 46, GUARD = 3.5;
 constexpr double PI = 3.14159265358979323846;
@@ -267,18 +267,29 @@ Canvas draw_figure(const Pose& p, const Look& look) {
     return cv;
 }
 
-Canvas crop_to_anchor(const Canvas& s) {
-    int minx = s.width(), maxx = -1, miny = s.height(), maxy = -1;
+Canvas crop_to_anchor(const Canvas& s, bool stand_on_body) {
+    // On the ground the lowest pixel of the body is the floor; a sword or cape reaching lower
+    // rests on the ground and is cut off there, so the fighter never floats.
+    int floor_row = -1, lowest = -1;
     for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) {
+            const Rgb c = s.get(x, y);
+            if (c == key::transparent) continue;
+            lowest = y;
+            if (c != key::sword && c != key::sword_on_body && c != key::sword_on_cape && c != key::cape) floor_row = y;
+        }
+    const int bottom = stand_on_body && floor_row >= 0 ? floor_row : lowest;
+    int minx = s.width(), maxx = -1, miny = s.height();
+    for (int y = 0; y <= bottom; ++y)
         for (int x = 0; x < s.width(); ++x)
             if (s.get(x, y) != key::transparent) {
                 minx = std::min(minx, x), maxx = std::max(maxx, x);
-                miny = std::min(miny, y), maxy = std::max(maxy, y);
+                miny = std::min(miny, y);
             }
     if (maxx < 0) return Canvas(2, 2, key::transparent);
     const int half = std::max(scratch::ox - minx, maxx - scratch::ox + 1) + 1;
     const int top = std::max(miny - 1, 0);
-    return s.crop(scratch::ox - half, top, 2 * half, maxy - top + 1, key::transparent);
+    return s.crop(scratch::ox - half, top, 2 * half, bottom - top + 1, key::transparent);
 }
 
 }  // namespace contentgen

@@ -49,8 +49,9 @@ constexpr int width = 320, height = 260, ox = 160, oy = 200;
 // transparent scratch canvas. The sword takes the colour of what lies under each pixel.
 Canvas draw_figure(const Pose& pose, const Look& look);
 
-// Crops a scratch canvas to its content: the lowest painted row becomes the bottom row and the
-// width is even and symmetric about the anchor column, which lands on column w / 2.
-Canvas crop_to_anchor(const Canvas& scratch_canvas);
+// Crops a scratch canvas to its content: the width is even and symmetric about the anchor
+// column, which lands on column w / 2. The bottom row is the lowest painted row, or, when
+// `stand_on_body`, the lowest row of the body itself (sword and cape below it are cut off).
+Canvas crop_to_anchor(const Canvas& scratch_canvas, bool stand_on_body);
 
 }  // namespace contentgen
