@@ -244,6 +244,80 @@ TEST_F(Pictures, ChildAndWomanHaveTheirHeights) {
     }
 }
 
+TEST_F(Pictures, PlainSpritesHaveTheSizesTheEffectsAreTunedFor) {
+    struct Size {
+        int first, last, w0, w1, h0, h1;
+    };
+    const Size sizes[] = {
+        {1, 4, 24, 32, 10, 18},    // fire bolt
+        {5, 10, 8, 32, 8, 32},     // smoke puff
+        {11, 16, 12, 20, 24, 32},  // flame
+        {17, 20, 9, 15, 9, 15},    // stone
+        {21, 21, 32, 48, 32, 48},  // flash
+        {22, 27, 18, 64, 18, 64},  // explosion ring
+        {37, 37, 1, 3, 12, 20},    // rain streak
+        {38, 38, 44, 56, 6, 10},   // floating sword
+        {46, 49, 70, 90, 110, 130},  // death burst
+        {50, 61, 26, 34, 34, 46},  // hellfire
+        {62, 65, 4, 7, 4, 7},      // flesh
+    };
+    for (const Size& s : sizes)
+        for (int n = s.first; n <= s.last; ++n) {
+            Picture p;
+            ASSERT_TRUE(load(sprite(n), p));
+            EXPECT_GE(p.w, s.w0) << "sprite " << n;
+            EXPECT_LE(p.w, s.w1) << "sprite " << n;
+            EXPECT_GE(p.h, s.h0) << "sprite " << n;
+            EXPECT_LE(p.h, s.h1) << "sprite " << n;
+        }
+}
+
+TEST_F(Pictures, HealthSwordPointsLeftAndTheTitleStandsOnTransparentBlue) {
+    Picture sword;
+    ASSERT_TRUE(load(DATA + "/graphics/screens/sword.png", sword));
+    EXPECT_FALSE(sword.at(0, sword.h / 2) == BLUE) << "the tip touches the left edge";
+    EXPECT_TRUE(sword.at(0, 0) == BLUE && sword.at(0, sword.h - 1) == BLUE) << "and is a point";
+    int hilt = 0;  // the guard is far taller than the blade
+    for (int y = 0; y < sword.h; ++y) hilt += !(sword.at(226, y) == BLUE);
+    EXPECT_GT(hilt, 24);
+    Picture title;
+    ASSERT_TRUE(load(DATA + "/graphics/screens/title.png", title));
+    int blue = 0;
+    for (const Colour& c : title.px) blue += c == BLUE;
+    EXPECT_GT(blue, title.w * title.h / 3);
+    EXPECT_LT(blue, title.w * title.h * 9 / 10);
+}
+
+// Where things are on the idle fighter, relative to the anchor: the head, and the block's sword.
+TEST_F(Pictures, FighterProportionsMatchWhatTheGameAimsAt) {
+    Picture idle;
+    ASSERT_TRUE(load(agent(0), idle));
+    int top = 0, bottom = -1000, left = 1000, right = -1000;
+    for (int y = 0; y < idle.h; ++y)
+        for (int x = 0; x < idle.w; ++x)
+            if (idle.at(x, y) == HEAD) {
+                const int ax = x - idle.w / 2, ay = y - idle.h;
+                top = std::min(top, ay), bottom = std::max(bottom, ay);
+                left = std::min(left, ax), right = std::max(right, ax);
+            }
+    EXPECT_NEAR(-66, (top + bottom) / 2.0, 4) << "head centre height";
+    EXPECT_NEAR(1, (left + right) / 2.0, 4) << "head centre column";
+    EXPECT_NEAR(-76, top, 6) << "top of the head";
+    EXPECT_NEAR(14, bottom - top + 1, 3) << "head size";
+    // The full guard holds the sword upright in front of the chest and head: a bolt at -45 hits it.
+    Picture block;
+    ASSERT_TRUE(load(agent(10), block));
+    auto steel_at = [&](int ay) {
+        for (int x = block.w / 2 + 6; x <= block.w / 2 + 18; ++x) {
+            const Colour c = block.at(x, block.h + ay);
+            if (c == SWORD || c == SWORD_ON_BODY || c == SWORD_ON_CAPE) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(steel_at(-45));
+    EXPECT_TRUE(steel_at(-75));
+}
+
 std::string read_file(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -60,10 +60,10 @@ double text_width(const std::string& text, double scale) {
 
 Canvas draw_health_sword() {
     Canvas c(300, 32, BLUE);
-    const double mid = 15.5;
+    const double mid = 16;  // between rows 15 and 16: the blade is symmetric
     // Blade: from the point at the left edge to the guard, with a fuller down its middle.
-    c.fill_polygon({{0, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid + 6}, {18, mid + 5}}, Rgb{150, 156, 166});
-    c.fill_polygon({{0, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid - 1}}, Rgb{206, 212, 220});
+    c.fill_polygon({{-1.5, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid + 6}, {18, mid + 5}}, Rgb{150, 156, 166});
+    c.fill_polygon({{-1.5, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid - 1}}, Rgb{206, 212, 220});
     c.fill_rect(24, static_cast<int>(mid) - 1, 190, 2, Rgb{104, 110, 122});
     // Guard with curled ends, a wrapped grip, and a jewelled pommel.
     c.fill_capsule({226, 2}, {226, 29}, 3.5, 3.5, Rgb{176, 136, 46});
