@@ -166,13 +166,16 @@ const std::vector<Pose> table = {
 { 119, SIDE,     0,  -31,   -5,  -20, {  85,   75}, { -85,  -88}, {  78,  100}, { 104,   94}, HAND,  110,  100,  34, FH,    0, HEAD,    0,    0},
 };
 // clang-format on
-}  // namespace
+} // namespace
 
-const std::vector<Pose>& pose_table() { return table; }
+const std::vector<Pose>& pose_table() {
+    return table;
+}
 
 bool is_airborne(int n) {
     // Shown in the air: the lowest pixel, sword or not, is where the fighter's position is.
-    static const int air[] = {16, 17, 19, 20, 21, 22, 23, 24, 36, 37, 54, 55, 56, 57, 58, 59, 60, 61, 62, 71};
+    static const int air[] = {16, 17, 19, 20, 21, 22, 23, 24, 36, 37,
+                              54, 55, 56, 57, 58, 59, 60, 61, 62, 71};
     for (int a : air)
         if (a == n) return true;
     return false;
@@ -184,4 +187,4 @@ const Pose* find_pose(int n) {
     return nullptr;
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -11,4 +11,4 @@ const std::vector<Pose>& pose_table();
 const Pose* find_pose(int n);
 // True for the poses shown in the air, which do not stand on their feet.
 bool is_airborne(int n);
-}
+} // namespace contentgen
