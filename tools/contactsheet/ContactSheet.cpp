@@ -26,28 +26,69 @@ struct Strip {
 
 // The agent animations in the order the game's catalogue lists them.
 const std::vector<Strip> AGENT_STRIPS = {
-    {"idle", {0, 8, 9, 8}}, {"talk", {90, 91, 92, 91}}, {"walk", {1, 2, 3, 4, 5, 6}}, {"block", {11, 10}},
-    {"atk1", {12, 124, 125, 13, 14, 13, 12}}, {"jump", {1, 15, 12}}, {"airborn", {16}}, {"falling", {17}},
-    {"landing", {15, 1}}, {"turning", {18, 18}}, {"airatk", {19, 20, 21}}, {"airatk falling", {22, 23, 24}},
-    {"airblock", {54, 55}}, {"spares", {56, 57, 63}}, {"bolting", {25, 26, 27, 28, 29, 15}},
-    {"rollstart", {7, 30, 31, 32}}, {"rollend", {32, 31, 30, 7}}, {"rolling", {33, 34, 35}},
-    {"summoning", {97, 96, 95}}, {"airturn", {36, 36}}, {"atk2", {10, 38, 39, 40, 41, 42, 126, 43, 44, 45, 46, 47}},
-    {"stun", {7}}, {"airbolting", {58, 59, 60, 61, 62, 15}}, {"fireshield", {64, 65, 66, 67, 68, 69}},
-    {"teleport", {70}}, {"stomping", {37, 22, 23, 71}}, {"burn", {80, 81, 82, 83, 84, 85, 86, 87, 88}},
-    {"lightning", {12, 13, 119, 13, 12}}, {"death1", {72, 73, 74, 75, 76}}, {"death2", {30, 31, 32, 33, 34, 35}},
-    {"corpse1", {109}}, {"corpse2", {98}}, {"twitch1", {77, 78}}, {"twitch2", {99, 100, 101}}, {"behead1", {48}},
-    {"behead2", {49, 50, 51, 52, 53}}, {"behead_corpse", {79}}, {"dismember1", {102, 103}},
-    {"dismember2", {104, 105}}, {"dismember3", {106, 107, 108}}, {"bolt_death", {110, 111, 112, 113, 114}},
-    {"fire_death", {116, 117, 118, 113, 114}}, {"burned_corpse", {115}}, {"child", {89, 93, 94}},
-    {"woman", {127, 128, 129}}, {"pit", {123, 122, 121, 120}},
+    {"idle", {0, 8, 9, 8}},
+    {"talk", {90, 91, 92, 91}},
+    {"walk", {1, 2, 3, 4, 5, 6}},
+    {"block", {11, 10}},
+    {"atk1", {12, 124, 125, 13, 14, 13, 12}},
+    {"jump", {1, 15, 12}},
+    {"airborn", {16}},
+    {"falling", {17}},
+    {"landing", {15, 1}},
+    {"turning", {18, 18}},
+    {"airatk", {19, 20, 21}},
+    {"airatk falling", {22, 23, 24}},
+    {"airblock", {54, 55}},
+    {"spares", {56, 57, 63}},
+    {"bolting", {25, 26, 27, 28, 29, 15}},
+    {"rollstart", {7, 30, 31, 32}},
+    {"rollend", {32, 31, 30, 7}},
+    {"rolling", {33, 34, 35}},
+    {"summoning", {97, 96, 95}},
+    {"airturn", {36, 36}},
+    {"atk2", {10, 38, 39, 40, 41, 42, 126, 43, 44, 45, 46, 47}},
+    {"stun", {7}},
+    {"airbolting", {58, 59, 60, 61, 62, 15}},
+    {"fireshield", {64, 65, 66, 67, 68, 69}},
+    {"teleport", {70}},
+    {"stomping", {37, 22, 23, 71}},
+    {"burn", {80, 81, 82, 83, 84, 85, 86, 87, 88}},
+    {"lightning", {12, 13, 119, 13, 12}},
+    {"death1", {72, 73, 74, 75, 76}},
+    {"death2", {30, 31, 32, 33, 34, 35}},
+    {"corpse1", {109}},
+    {"corpse2", {98}},
+    {"twitch1", {77, 78}},
+    {"twitch2", {99, 100, 101}},
+    {"behead1", {48}},
+    {"behead2", {49, 50, 51, 52, 53}},
+    {"behead_corpse", {79}},
+    {"dismember1", {102, 103}},
+    {"dismember2", {104, 105}},
+    {"dismember3", {106, 107, 108}},
+    {"bolt_death", {110, 111, 112, 113, 114}},
+    {"fire_death", {116, 117, 118, 113, 114}},
+    {"burned_corpse", {115}},
+    {"child", {89, 93, 94}},
+    {"woman", {127, 128, 129}},
+    {"pit", {123, 122, 121, 120}},
 };
 
 const std::vector<Strip> PLAIN_STRIPS = {
-    {"bolt", {1, 2, 3, 4}}, {"cloud", {5, 6, 7, 8, 9, 10}}, {"fire", {11, 12, 13, 14, 15, 16}},
-    {"rubble", {17, 18, 19, 20}}, {"flash", {21}}, {"bolt_hit", {22, 23, 24, 25, 26, 27}},
-    {"spares", {0, 28, 29, 30}}, {"body parts", {31, 32, 33, 34, 35, 36}}, {"rain", {37}},
-    {"swords", {38, 39, 40}}, {"waterbomb", {41, 42, 43, 44, 45}}, {"deathburst", {46, 47, 48, 49}},
-    {"hellfire", {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}}, {"flesh", {62, 63, 64, 65}},
+    {"bolt", {1, 2, 3, 4}},
+    {"cloud", {5, 6, 7, 8, 9, 10}},
+    {"fire", {11, 12, 13, 14, 15, 16}},
+    {"rubble", {17, 18, 19, 20}},
+    {"flash", {21}},
+    {"bolt_hit", {22, 23, 24, 25, 26, 27}},
+    {"spares", {0, 28, 29, 30}},
+    {"body parts", {31, 32, 33, 34, 35, 36}},
+    {"rain", {37}},
+    {"swords", {38, 39, 40}},
+    {"waterbomb", {41, 42, 43, 44, 45}},
+    {"deathburst", {46, 47, 48, 49}},
+    {"hellfire", {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}},
+    {"flesh", {62, 63, 64, 65}},
 };
 
 const char* SETTINGS[] = {"village", "forest", "castle", "snow", "cliff", "hell"};
@@ -57,10 +98,14 @@ struct Skin {
     int variant;
     Rgb cape, eyes;
 };
-const Skin SKINS[] = {{0, {}, {}}, {11, {150, 0, 0}, {255, 225, 0}}, {1, {225, 225, 225}, {225, 225, 225}},
+const Skin SKINS[] = {{0, {}, {}},
+                      {11, {150, 0, 0}, {255, 225, 0}},
+                      {1, {225, 225, 225}, {225, 225, 225}},
                       {22, key::transparent, key::body}};
 
-bool is_civilian_or_pit(int n) { return n == 89 || n == 93 || n == 94 || (n >= 120 && n <= 123) || n >= 127; }
+bool is_civilian_or_pit(int n) {
+    return n == 89 || n == 93 || n == 94 || (n >= 120 && n <= 123) || n >= 127;
+}
 
 Canvas recolour(const Canvas& src, const Skin& s) {
     Canvas c = src;
@@ -94,7 +139,8 @@ Canvas load(const std::string& path) {
         for (int x = 0; x < s->w; ++x) {
             const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bpp;
             Uint32 v = 0;
-            for (int b = 0; b < bpp; ++b) v |= static_cast<Uint32>(p[b]) << (8 * b);
+            for (int b = 0; b < bpp; ++b)
+                v |= static_cast<Uint32>(p[b]) << (8 * b);
             Uint8 r, g, bl;
             SDL_GetRGB(v, s->format, &r, &g, &bl);
             c.set(x, y, Rgb{r, g, bl});
@@ -107,12 +153,13 @@ Canvas load(const std::string& path) {
 Canvas half_size(const Canvas& src) {
     Canvas out(src.width() / 2, src.height() / 2, key::transparent);
     for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) out.set(x, y, src.get(2 * x, 2 * y));
+        for (int x = 0; x < out.width(); ++x)
+            out.set(x, y, src.get(2 * x, 2 * y));
     return out;
 }
 
 class Sheet {
-public:
+  public:
     Sheet(int width, TTF_Font* f) : canvas(width, 16000, Rgb{40, 40, 44}), font(f) {}
 
     void label(const std::string& text) {
@@ -147,10 +194,11 @@ public:
     }
     Canvas finish() {
         newline();
-        return canvas.crop(0, 0, canvas.width(), std::min(cursor_y, canvas.height()), key::transparent);
+        return canvas.crop(0, 0, canvas.width(), std::min(cursor_y, canvas.height()),
+                           key::transparent);
     }
 
-private:
+  private:
     Canvas canvas;
     TTF_Font* font;
     int cursor_x = 4, cursor_y = 4, line_h = 0;
@@ -160,10 +208,12 @@ void add_fighters(Sheet& sheet, const std::string& data) {
     for (const Strip& s : AGENT_STRIPS) {
         sheet.label(s.name);
         std::vector<Canvas> pics;
-        for (int n : s.pictures) pics.push_back(load(data + "/graphics/agents/" + std::to_string(n) + ".png"));
+        for (int n : s.pictures)
+            pics.push_back(load(data + "/graphics/agents/" + std::to_string(n) + ".png"));
         const bool plain = is_civilian_or_pit(s.pictures[0]);
         for (const Skin& skin : SKINS) {
-            for (const Canvas& p : pics) sheet.place(plain ? p : recolour(p, skin), 1, true);
+            for (const Canvas& p : pics)
+                sheet.place(plain ? p : recolour(p, skin), 1, true);
             sheet.gap();
             if (plain) break;
         }
@@ -173,7 +223,8 @@ void add_fighters(Sheet& sheet, const std::string& data) {
 void add_sprites(Sheet& sheet, const std::string& data) {
     for (const Strip& s : PLAIN_STRIPS) {
         sheet.label(s.name);
-        for (int n : s.pictures) sheet.place(load(data + "/graphics/sprites/" + std::to_string(n) + ".png"), 2, true);
+        for (int n : s.pictures)
+            sheet.place(load(data + "/graphics/sprites/" + std::to_string(n) + ".png"), 2, true);
     }
     sheet.label("blood sword, health sword, title, floor");
     sheet.place(load(data + "/graphics/sprites/sword.png"), 2, true);
@@ -182,10 +233,13 @@ void add_sprites(Sheet& sheet, const std::string& data) {
     sheet.place(load(data + "/graphics/screens/title.png"), 1, false);
     sheet.place(half_size(load(data + "/graphics/screens/floor.png")), 1, false);
     sheet.label("endings");
-    for (int n = 1; n <= 3; ++n) sheet.place(half_size(load(data + "/graphics/screens/end" + std::to_string(n) + ".png")), 1, false);
+    for (int n = 1; n <= 3; ++n)
+        sheet.place(half_size(load(data + "/graphics/screens/end" + std::to_string(n) + ".png")), 1,
+                    false);
 }
 
-// Each setting's layers stacked as a level stacks them (bottom 0), with an idle fighter on the floor.
+// Each setting's layers stacked as a level stacks them (bottom 0), with an idle fighter on the
+// floor.
 void add_settings(Sheet& sheet, const std::string& data) {
     sheet.label("backgrounds: far, mid, ground, fighter, front");
     const Canvas fighter = recolour(load(data + "/graphics/agents/0.png"), SKINS[1]);
@@ -202,7 +256,7 @@ void add_settings(Sheet& sheet, const std::string& data) {
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {

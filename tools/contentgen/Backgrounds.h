@@ -6,7 +6,7 @@
 
 namespace contentgen {
 struct Layer {
-    std::string name;  // file name in graphics/screens
+    std::string name; // file name in graphics/screens
     Canvas picture;
 };
 // Every background layer of every setting: "<setting>_far", "_mid", "_ground" and "_front".
@@ -14,4 +14,4 @@ struct Layer {
 // that lands on screen row 500.
 std::vector<Layer> draw_backgrounds();
 bool write_backgrounds(const std::string& screens_folder);
-}
+} // namespace contentgen

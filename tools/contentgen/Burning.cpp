@@ -18,14 +18,17 @@ const Rgb ASH_MID{88, 82, 76};
 const Rgb ASH_LIGHT{132, 124, 114};
 const Rgb EMBER{226, 96, 30};
 
-bool is_steel(Rgb c) { return c == key::sword || c == key::sword_on_body || c == key::sword_on_cape; }
+bool is_steel(Rgb c) {
+    return c == key::sword || c == key::sword_on_body || c == key::sword_on_cape;
+}
 
 // The burnable part of a figure: everything painted but the sword.
 std::vector<Point> figure_pixels(const Canvas& c) {
     std::vector<Point> out;
     for (int y = 0; y < c.height(); ++y)
         for (int x = 0; x < c.width(); ++x)
-            if (c.get(x, y) != key::transparent && !is_steel(c.get(x, y))) out.push_back(Point{x + 0.5, y + 0.5});
+            if (c.get(x, y) != key::transparent && !is_steel(c.get(x, y)))
+                out.push_back(Point{x + 0.5, y + 0.5});
     return out;
 }
 
@@ -38,7 +41,7 @@ void flame_tongue(Canvas& c, Point base, double height, Random& rng) {
     c.fill_capsule(mid, Point{(mid.x + tip.x) / 2, (mid.y + tip.y) / 2}, 1.0, 0.4, FLAME_MID);
     c.fill_circle(Point{base.x, base.y - 1}, 0.9, FLAME_CORE);
 }
-}  // namespace
+} // namespace
 
 void set_ablaze(Canvas& c, double flames, double crumble, std::uint64_t seed) {
     Random rng(seed);
@@ -47,12 +50,16 @@ void set_ablaze(Canvas& c, double flames, double crumble, std::uint64_t seed) {
     for (const Point& p : body) {
         if (rng.unit() >= crumble) continue;
         const double r = rng.unit();
-        const Rgb ash = r < 0.3 ? key::transparent : r < 0.6 ? ASH_DARK : r < 0.85 ? ASH_MID : ASH_LIGHT;
+        const Rgb ash = r < 0.3    ? key::transparent
+                        : r < 0.6  ? ASH_DARK
+                        : r < 0.85 ? ASH_MID
+                                   : ASH_LIGHT;
         c.set(static_cast<int>(p.x), static_cast<int>(p.y), ash);
     }
     const int tongues = static_cast<int>(4 + 36 * flames);
     for (int i = 0; i < tongues; ++i) {
-        // Young fires catch low: of a few candidate spots the lowest wins while the flames are small.
+        // Young fires catch low: of a few candidate spots the lowest wins while the flames are
+        // small.
         Point base = body[static_cast<size_t>(rng.below(static_cast<int>(body.size())))];
         for (int k = 0; k < static_cast<int>(3 * (1 - flames)); ++k) {
             const Point other = body[static_cast<size_t>(rng.below(static_cast<int>(body.size())))];
@@ -79,13 +86,15 @@ Canvas draw_ash_heap(double size, double flames, std::uint64_t seed) {
     }
     const int tongues = static_cast<int>(20 * flames);
     for (int i = 0; i < tongues; ++i) {
-        const Point base{foot.x + rng.range(-half * 0.8, half * 0.8), foot.y - rng.range(1, tall * 0.8)};
+        const Point base{foot.x + rng.range(-half * 0.8, half * 0.8),
+                         foot.y - rng.range(1, tall * 0.8)};
         flame_tongue(c, base, rng.range(4, 6 + 14 * flames), rng);
     }
     // The heap sits on the floor: nothing of it below the anchor row.
     for (int y = scratch::oy; y < c.height(); ++y)
-        for (int x = 0; x < c.width(); ++x) c.set(x, y, key::transparent);
+        for (int x = 0; x < c.width(); ++x)
+            c.set(x, y, key::transparent);
     return c;
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -10,4 +10,4 @@ void set_ablaze(Canvas& scratch_canvas, double flames, double crumble, std::uint
 // The last pictures of burning up: a smouldering heap of ash, `size` from 1 (a slumped body's
 // worth) down to nearly nothing, on a scratch canvas.
 Canvas draw_ash_heap(double size, double flames, std::uint64_t seed);
-}
+} // namespace contentgen

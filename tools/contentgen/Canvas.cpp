@@ -13,21 +13,28 @@ Rgb mix(Rgb a, Rgb b, double t) {
 Canvas::Canvas(int width, int height, Rgb fill_colour)
     : w(width), h(height), pixels(static_cast<size_t>(width) * height, fill_colour) {}
 
-void Canvas::fill(Rgb c) { std::fill(pixels.begin(), pixels.end(), c); }
+void Canvas::fill(Rgb c) {
+    std::fill(pixels.begin(), pixels.end(), c);
+}
 
 void Canvas::fill_rect(int x, int y, int rw, int rh, Rgb c) {
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + rw, w), y1 = std::min(y + rh, h);
     for (int yy = y0; yy < y1; ++yy)
-        for (int xx = x0; xx < x1; ++xx) pixels[static_cast<size_t>(yy) * w + xx] = c;
+        for (int xx = x0; xx < x1; ++xx)
+            pixels[static_cast<size_t>(yy) * w + xx] = c;
 }
 
-void Canvas::fill_circle(Point c, double radius, Rgb colour) { fill_ellipse(c, radius, radius, colour); }
+void Canvas::fill_circle(Point c, double radius, Rgb colour) {
+    fill_ellipse(c, radius, radius, colour);
+}
 
 void Canvas::fill_ellipse(Point c, double rx, double ry, Rgb colour) {
     if (rx <= 0 || ry <= 0) return;
-    const int x0 = static_cast<int>(std::floor(c.x - rx)), x1 = static_cast<int>(std::ceil(c.x + rx));
-    const int y0 = static_cast<int>(std::floor(c.y - ry)), y1 = static_cast<int>(std::ceil(c.y + ry));
+    const int x0 = static_cast<int>(std::floor(c.x - rx)),
+              x1 = static_cast<int>(std::ceil(c.x + rx));
+    const int y0 = static_cast<int>(std::floor(c.y - ry)),
+              y1 = static_cast<int>(std::ceil(c.y + ry));
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) {
             const double dx = (x + 0.5 - c.x) / rx, dy = (y + 0.5 - c.y) / ry;
@@ -56,7 +63,8 @@ void Canvas::fill_capsule(Point a, Point b, double ra, double rb, Rgb colour) {
 void Canvas::fill_polygon(const std::vector<Point>& poly, Rgb colour) {
     if (poly.size() < 3) return;
     double ymin = poly[0].y, ymax = poly[0].y;
-    for (const Point& p : poly) ymin = std::min(ymin, p.y), ymax = std::max(ymax, p.y);
+    for (const Point& p : poly)
+        ymin = std::min(ymin, p.y), ymax = std::max(ymax, p.y);
     std::vector<double> xs;
     for (int y = static_cast<int>(std::floor(ymin)); y <= static_cast<int>(std::ceil(ymax)); ++y) {
         const double sy = y + 0.5;
@@ -71,7 +79,8 @@ void Canvas::fill_polygon(const std::vector<Point>& poly, Rgb colour) {
         for (size_t i = 0; i + 1 < xs.size(); i += 2) {
             const int xa = static_cast<int>(std::ceil(xs[i] - 0.5));
             const int xb = static_cast<int>(std::floor(xs[i + 1] - 0.5));
-            for (int x = xa; x <= xb; ++x) set(x, y, colour);
+            for (int x = xa; x <= xb; ++x)
+                set(x, y, colour);
         }
     }
 }
@@ -81,11 +90,14 @@ void Canvas::draw_line(Point a, Point b, Rgb colour) {
     const int steps = static_cast<int>(std::max(std::fabs(dx), std::fabs(dy))) + 1;
     for (int i = 0; i <= steps; ++i) {
         const double t = static_cast<double>(i) / steps;
-        set(static_cast<int>(std::floor(a.x + dx * t)), static_cast<int>(std::floor(a.y + dy * t)), colour);
+        set(static_cast<int>(std::floor(a.x + dx * t)), static_cast<int>(std::floor(a.y + dy * t)),
+            colour);
     }
 }
 
-void Canvas::blit(const Canvas& src, int x, int y, Rgb skip) { blit_scaled(src, x, y, 1, skip); }
+void Canvas::blit(const Canvas& src, int x, int y, Rgb skip) {
+    blit_scaled(src, x, y, 1, skip);
+}
 
 void Canvas::blit_scaled(const Canvas& src, int x, int y, int scale, Rgb skip) {
     for (int sy = 0; sy < src.h; ++sy)
@@ -100,7 +112,8 @@ Canvas Canvas::crop(int x, int y, int cw, int ch, Rgb outside) const {
     Canvas out(cw, ch, outside);
     for (int yy = 0; yy < ch; ++yy)
         for (int xx = 0; xx < cw; ++xx)
-            if (inside(x + xx, y + yy)) out.pixels[static_cast<size_t>(yy) * cw + xx] = get(x + xx, y + yy);
+            if (inside(x + xx, y + yy))
+                out.pixels[static_cast<size_t>(yy) * cw + xx] = get(x + xx, y + yy);
     return out;
 }
 
@@ -109,4 +122,4 @@ void Canvas::replace(Rgb from, Rgb to) {
         if (p == from) p = to;
 }
 
-}  // namespace contentgen
+} // namespace contentgen

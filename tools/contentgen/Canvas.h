@@ -25,7 +25,7 @@ struct Point {
 // An RGB raster with hard-edged drawing primitives: a pixel belongs to a shape when its
 // centre lies inside it, so shapes never blend and key colours stay exact.
 class Canvas {
-public:
+  public:
     Canvas() = default;
     Canvas(int width, int height, Rgb fill);
 
@@ -53,9 +53,9 @@ public:
     // Every pixel of colour `from` becomes `to`.
     void replace(Rgb from, Rgb to);
 
-private:
+  private:
     int w = 0, h = 0;
     std::vector<Rgb> pixels;
 };
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -2,6 +2,7 @@
 
 #include "Burning.h"
 #include "KeyColours.h"
+#include "Ordinary.h"
 #include "Pit.h"
 #include "PngWriter.h"
 #include "PoseTable.h"
@@ -12,8 +13,12 @@ namespace contentgen {
 namespace {
 constexpr int VANISHED = 70;
 
-bool is_child(int n) { return n == 89 || n == 93 || n == 94; }
-bool is_woman(int n) { return n >= 127 && n <= 129; }
+bool is_child(int n) {
+    return n == 89 || n == 93 || n == 94;
+}
+bool is_woman(int n) {
+    return n >= 127 && n <= 129;
+}
 
 Look child_look() {
     Look l = fighter_look();
@@ -59,20 +64,31 @@ bool burning_stage(int n, Burn& b) {
 }
 
 Canvas draw_skeleton_picture(const Pose& p) {
-    const Look look = is_child(p.number) ? child_look() : is_woman(p.number) ? woman_look() : fighter_look();
+    const Look look = is_child(p.number)   ? child_look()
+                      : is_woman(p.number) ? woman_look()
+                                           : fighter_look();
     Canvas c = draw_figure(p, look);
     Burn b;
-    if (burning_stage(p.number, b)) set_ablaze(c, b.flames, b.crumble, 0xF1EE + static_cast<unsigned>(p.number));
-    return crop_to_anchor(c);
+    if (burning_stage(p.number, b))
+        set_ablaze(c, b.flames, b.crumble, 0xF1EE + static_cast<unsigned>(p.number));
+    c = crop_to_anchor(c, !is_airborne(p.number));
+    // Civilians are shown as drawn, never recoloured: keep them clear of the key colours.
+    if (is_child(p.number) || is_woman(p.number)) make_ordinary(c, true);
+    return c;
 }
-}  // namespace
+} // namespace
 
 Canvas draw_fighter_picture(int n) {
     if (n == VANISHED) return Canvas(2, 2, key::transparent);
-    if (n >= 120 && n <= 123) return draw_pit(123 - n);
+    if (n >= 120 && n <= 123) {
+        Canvas pit = draw_pit(123 - n);
+        make_ordinary(pit, true);
+        return pit;
+    }
     if (n >= 85 && n <= 88) {
         static const double size[] = {1.0, 0.7, 0.4, 0.1}, flames[] = {0.9, 0.6, 0.25, 0.0};
-        return crop_to_anchor(draw_ash_heap(size[n - 85], flames[n - 85], 0xA5E + static_cast<unsigned>(n)));
+        return crop_to_anchor(
+            draw_ash_heap(size[n - 85], flames[n - 85], 0xA5E + static_cast<unsigned>(n)), false);
     }
     const Pose* p = find_pose(n);
     if (!p) return Canvas(2, 2, key::transparent);
@@ -81,8 +97,9 @@ Canvas draw_fighter_picture(int n) {
 
 bool write_fighter_pictures(const std::string& folder) {
     for (int n = 0; n < FIGHTER_PICTURES; ++n)
-        if (!write_png(draw_fighter_picture(n), folder + "/" + std::to_string(n) + ".png")) return false;
+        if (!write_png(draw_fighter_picture(n), folder + "/" + std::to_string(n) + ".png"))
+            return false;
     return true;
 }
 
-}  // namespace contentgen
+} // namespace contentgen

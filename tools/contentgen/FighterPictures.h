@@ -9,4 +9,4 @@ constexpr int FIGHTER_PICTURES = 130;
 Canvas draw_fighter_picture(int n);
 // Writes every fighter picture into `folder` (which must exist).
 bool write_fighter_pictures(const std::string& folder);
-}
+} // namespace contentgen

@@ -30,9 +30,9 @@ inline bool is_fighter_key(Rgb c) {
 }
 // True for a key colour that the game recolours or reads in a drawing (black and blue excluded).
 inline bool is_reserved(Rgb c) {
-    return c == head || c == eyes || c == cape || c == sword || c == sword_on_body || c == sword_on_cape ||
-           c == special || c == safe || c == bloodbody || c == waterbody || c == glow1 || c == glow2 ||
-           c == glow3 || c == glow4;
+    return c == head || c == eyes || c == cape || c == sword || c == sword_on_body ||
+           c == sword_on_cape || c == special || c == safe || c == bloodbody || c == waterbody ||
+           c == glow1 || c == glow2 || c == glow3 || c == glow4;
 }
-}  // namespace key
-}  // namespace contentgen
+} // namespace key
+} // namespace contentgen

@@ -19,4 +19,4 @@ void make_ordinary(Canvas& c, bool keep_blue) {
         }
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -6,4 +6,4 @@ namespace contentgen {
 // one step away, so ordinary pictures are never recoloured or read as marks. Pure blue stays
 // (it is the transparent colour) when `keep_blue`, else it too is nudged; black always stays.
 void make_ordinary(Canvas& c, bool keep_blue);
-}
+} // namespace contentgen

@@ -17,12 +17,14 @@ bool generate_pictures(const std::string& data_folder) {
         std::error_code err;
         std::filesystem::create_directories(graphics + sub, err);
         if (err) {
-            std::fprintf(stderr, "contentgen: cannot create %s%s: %s\n", graphics.c_str(), sub, err.message().c_str());
+            std::fprintf(stderr, "contentgen: cannot create %s%s: %s\n", graphics.c_str(), sub,
+                         err.message().c_str());
             return false;
         }
     }
-    return write_fighter_pictures(graphics + "/agents") && write_plain_sprites(graphics + "/sprites") &&
-           write_screens(graphics) && write_backgrounds(graphics + "/screens");
+    return write_fighter_pictures(graphics + "/agents") &&
+           write_plain_sprites(graphics + "/sprites") && write_screens(graphics) &&
+           write_backgrounds(graphics + "/screens");
 }
 
-}  // namespace contentgen
+} // namespace contentgen

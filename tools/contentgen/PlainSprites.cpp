@@ -13,7 +13,7 @@ namespace {
 constexpr double PI = 3.14159265358979323846;
 const Rgb BLUE = key::transparent;
 
-Rgb fire_colour(double heat) {  // 0 dark red … 1 pale yellow
+Rgb fire_colour(double heat) { // 0 dark red … 1 pale yellow
     if (heat < 0.33) return mix(Rgb{120, 20, 6}, Rgb{214, 66, 12}, heat / 0.33);
     if (heat < 0.66) return mix(Rgb{214, 66, 12}, Rgb{244, 150, 30}, (heat - 0.33) / 0.33);
     return mix(Rgb{244, 150, 30}, Rgb{252, 238, 150}, std::fmin((heat - 0.66) / 0.34, 1.0));
@@ -41,7 +41,7 @@ Canvas spare(int n) {
 Canvas fire_bolt(int frame) {
     Canvas c(28, 14, BLUE);
     Random rng(100 + static_cast<unsigned>(frame));
-    for (int i = 0; i < 7; ++i) {  // the tail: flames trailing to the left
+    for (int i = 0; i < 7; ++i) { // the tail: flames trailing to the left
         const double t = i / 7.0;
         const Point p{4 + 14 * t + rng.range(-1, 1), 7 + rng.range(-1.5, 1.5) * (1 - t)};
         c.fill_circle(p, 1.2 + 3.2 * t, fire_colour(0.25 + 0.4 * t));
@@ -77,8 +77,10 @@ Canvas flame(int frame) {
     const double wide = frame < 3 ? 6.5 : 6.5 - (frame - 2) * 1.2;
     const Point base{8, 27}, tip{8 + rng.range(-2, 2), 28 - h};
     c.fill_capsule(Point{base.x, base.y - 2}, tip, wide, 0.8, fire_colour(0.3));
-    c.fill_capsule(Point{base.x, base.y - 2}, Point{tip.x, tip.y + h * 0.3}, wide * 0.65, 0.6, fire_colour(0.6));
-    c.fill_capsule(Point{base.x, base.y - 2}, Point{tip.x, tip.y + h * 0.6}, wide * 0.35, 0.5, fire_colour(0.95));
+    c.fill_capsule(Point{base.x, base.y - 2}, Point{tip.x, tip.y + h * 0.3}, wide * 0.65, 0.6,
+                   fire_colour(0.6));
+    c.fill_capsule(Point{base.x, base.y - 2}, Point{tip.x, tip.y + h * 0.6}, wide * 0.35, 0.5,
+                   fire_colour(0.95));
     return c;
 }
 
@@ -88,10 +90,12 @@ Canvas stone(int frame) {
     const double r[] = {5.5, 4.2, 5.8, 3.8, 5.0, 4.6};
     std::vector<Point> pts;
     for (int i = 0; i < 6; ++i)
-        pts.push_back(Point{6 + std::cos(a0 + i * PI / 3) * r[i], 6 + std::sin(a0 + i * PI / 3) * r[i]});
+        pts.push_back(
+            Point{6 + std::cos(a0 + i * PI / 3) * r[i], 6 + std::sin(a0 + i * PI / 3) * r[i]});
     c.fill_polygon(pts, Rgb{96, 88, 78});
     // Light from the upper left.
-    std::vector<Point> lit{pts[static_cast<size_t>((4 - frame + 6) % 6)], pts[static_cast<size_t>((5 - frame + 6) % 6)], Point{6, 6}};
+    std::vector<Point> lit{pts[static_cast<size_t>((4 - frame + 6) % 6)],
+                           pts[static_cast<size_t>((5 - frame + 6) % 6)], Point{6, 6}};
     c.fill_polygon(lit, Rgb{138, 128, 112});
     c.fill_circle(Point{7.5, 7.5}, 1.4, Rgb{62, 56, 50});
     return c;
@@ -105,7 +109,10 @@ Canvas flash() {
             const double d = std::sqrt(dx * dx + dy * dy) / 20;
             const double ray = std::fabs(std::cos(std::atan2(dy, dx) * 4));
             if (d < 0.45 + 0.55 * ray * ray * ray)
-                c.set(x, y, d < 0.3 ? Rgb{255, 252, 232} : d < 0.6 ? Rgb{252, 230, 140} : Rgb{244, 170, 60});
+                c.set(x, y,
+                      d < 0.3   ? Rgb{255, 252, 232}
+                      : d < 0.6 ? Rgb{252, 230, 140}
+                                : Rgb{244, 170, 60});
         }
     return c;
 }
@@ -121,7 +128,7 @@ Canvas explosion(int frame) {
             const double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
             const double d = std::sqrt(dx * dx + dy * dy) + rng.range(-1.5, 1.5);
             if (d > outer || d < outer - thick) continue;
-            const double inner = (d - (outer - thick)) / thick;  // 0 inner edge … 1 outer edge
+            const double inner = (d - (outer - thick)) / thick; // 0 inner edge … 1 outer edge
             if (frame > 3 && rng.unit() < (frame - 3) * 0.25) continue;
             c.set(x, y, fire_colour(heat * (1 - std::fabs(inner - 0.4))));
         }
@@ -158,7 +165,7 @@ Canvas body_part(int n) {
         c.fill_ellipse(hip, 1.2, 3.6, stump);
         return c;
     }
-    Canvas c(14, 28, BLUE);  // 36: the torso
+    Canvas c(14, 28, BLUE); // 36: the torso
     c.fill_capsule(Point{7, 24}, Point{7, 5}, 4.4, 5.4, key::body);
     c.fill_ellipse(Point{7, 3}, 2.6, 1.2, stump);
     c.fill_ellipse(Point{7, 26}, 4, 1.2, stump);
@@ -167,13 +174,17 @@ Canvas body_part(int n) {
 
 Canvas rain() {
     Canvas c(2, 16, BLUE);
-    for (int y = 0; y < 16; ++y) c.set(y < 8 ? 1 : 0, y, mix(Rgb{150, 160, 180}, Rgb{196, 204, 218}, y / 15.0));
+    for (int y = 0; y < 16; ++y)
+        c.set(y < 8 ? 1 : 0, y, mix(Rgb{150, 160, 180}, Rgb{196, 204, 218}, y / 15.0));
     return c;
 }
 
-void draw_sword_shape(Canvas& c, Point hilt, double angle, double length, Rgb blade, Rgb edge, Rgb hiltc) {
+void draw_sword_shape(Canvas& c, Point hilt, double angle, double length, Rgb blade, Rgb edge,
+                      Rgb hiltc) {
     const Point d{std::cos(angle), std::sin(angle)}, n{-d.y, d.x};
-    auto at = [&](double a, double b) { return Point{hilt.x + d.x * a + n.x * b, hilt.y + d.y * a + n.y * b}; };
+    auto at = [&](double a, double b) {
+        return Point{hilt.x + d.x * a + n.x * b, hilt.y + d.y * a + n.y * b};
+    };
     c.fill_polygon({at(9, -2.2), at(length, 0), at(9, 2.2)}, blade);
     c.fill_polygon({at(9, -2.2), at(length, 0), at(9, -0.4)}, edge);
     c.fill_capsule(at(7.5, -4), at(7.5, 4), 1.1, 1.1, hiltc);
@@ -217,7 +228,8 @@ Canvas death_burst(int frame) {
         c.fill_circle(p, rng.range(4, 9) * (1.2 - t * 0.5), rgb(v + 30, v / 5, v / 6));
     }
     for (int i = 0; i < 30; ++i)
-        c.set(static_cast<int>(40 + rng.range(-spread * 1.3, spread * 1.3)), static_cast<int>(119 - rng.unit() * h * 1.1),
+        c.set(static_cast<int>(40 + rng.range(-spread * 1.3, spread * 1.3)),
+              static_cast<int>(119 - rng.unit() * h * 1.1),
               rng.unit() < 0.5 ? Rgb{250, 180, 60} : Rgb{240, 110, 30});
     return c;
 }
@@ -225,18 +237,20 @@ Canvas death_burst(int frame) {
 Canvas hellfire(int frame) {
     Canvas c(30, 40, BLUE);
     Random rng(700 + static_cast<unsigned>(frame));
-    const double life = frame / 11.0;  // 0 fresh … 1 burnt out
+    const double life = frame / 11.0; // 0 fresh … 1 burnt out
     const double r = 4 + 9 * std::sin(PI * std::fmin(life * 1.3, 1.0)) + (life < 0.1 ? 2 : 0);
     const double y = 30 - 16 * life;
     for (int i = 0; i < 5; ++i) {
         const Point tip{15 + rng.range(-5, 5), y - r - rng.range(3, 10) * (1 - life)};
-        c.fill_capsule(Point{15 + rng.range(-r / 2, r / 2), y}, tip, r * 0.5, 0.6, fire_colour(0.35 * (1 - life) + 0.1));
+        c.fill_capsule(Point{15 + rng.range(-r / 2, r / 2), y}, tip, r * 0.5, 0.6,
+                       fire_colour(0.35 * (1 - life) + 0.1));
     }
     heat_blob(c, Point{15, y}, r, r * 0.9, 1.0 - life * 0.7, rng);
-    if (life > 0.6)  // burning out into smoke
+    if (life > 0.6) // burning out into smoke
         for (int yy = 0; yy < 40; ++yy)
             for (int xx = 0; xx < 30; ++xx)
-                if (c.get(xx, yy) != BLUE && rng.unit() < (life - 0.6) * 1.6) c.set(xx, yy, Rgb{70, 50, 46});
+                if (c.get(xx, yy) != BLUE && rng.unit() < (life - 0.6) * 1.6)
+                    c.set(xx, yy, Rgb{70, 50, 46});
     return c;
 }
 
@@ -266,7 +280,7 @@ Canvas make_plain_sprite(int n) {
     if (n <= 61) return hellfire(n - 50);
     return flesh(n);
 }
-}  // namespace
+} // namespace
 
 Canvas draw_plain_sprite(int n) {
     Canvas c = make_plain_sprite(n);
@@ -283,8 +297,9 @@ Canvas draw_blood_sword() {
 
 bool write_plain_sprites(const std::string& folder) {
     for (int n = 0; n < PLAIN_SPRITES; ++n)
-        if (!write_png(draw_plain_sprite(n), folder + "/" + std::to_string(n) + ".png")) return false;
+        if (!write_png(draw_plain_sprite(n), folder + "/" + std::to_string(n) + ".png"))
+            return false;
     return write_png(draw_blood_sword(), folder + "/sword.png");
 }
 
-}  // namespace contentgen
+} // namespace contentgen

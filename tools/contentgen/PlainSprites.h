@@ -10,4 +10,4 @@ Canvas draw_plain_sprite(int n);
 // The blood-red flying sword of graphics/sprites/sword.png.
 Canvas draw_blood_sword();
 bool write_plain_sprites(const std::string& folder);
-}
+} // namespace contentgen

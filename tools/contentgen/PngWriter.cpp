@@ -11,7 +11,7 @@ namespace {
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
-}  // namespace
+} // namespace
 
 bool write_png(const Canvas& canvas, const std::string& path) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
@@ -33,19 +33,20 @@ bool write_png(const Canvas& canvas, const std::string& path) {
         return false;
     }
     png_init_io(png, file.get());
-    png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()), static_cast<png_uint_32>(canvas.height()),
-                 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(canvas.width()),
+                 static_cast<png_uint_32>(canvas.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_compression_level(png, 6);
     png_write_info(png, info);
     // Rgb is three bytes in r, g, b order, exactly a PNG RGB row.
     static_assert(sizeof(Rgb) == 3, "Rgb must be packed as three bytes");
     const Rgb* rows = canvas.data().data();
     for (int y = 0; y < canvas.height(); ++y)
-        png_write_row(png, reinterpret_cast<png_const_bytep>(rows + static_cast<size_t>(y) * canvas.width()));
+        png_write_row(
+            png, reinterpret_cast<png_const_bytep>(rows + static_cast<size_t>(y) * canvas.width()));
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return true;
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -9,4 +9,6 @@ namespace contentgen {
 const std::vector<Pose>& pose_table();
 // The pose numbered n, or null when picture n is not drawn from the skeleton.
 const Pose* find_pose(int n);
-}
+// True for the poses shown in the air, which do not stand on their feet.
+bool is_airborne(int n);
+} // namespace contentgen

@@ -5,7 +5,7 @@ namespace contentgen {
 // A small seeded generator (SplitMix64): every picture that uses noise seeds its own, so the
 // output never depends on the order in which pictures are drawn.
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed) : state(seed) {}
     std::uint64_t next() {
         std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
@@ -18,7 +18,7 @@ public:
     double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
 
-private:
+  private:
     std::uint64_t state;
 };
-}  // namespace contentgen
+} // namespace contentgen

@@ -7,9 +7,11 @@
 
 namespace contentgen {
 
-Noise1D::Noise1D(std::uint64_t seed, int p, int o) : lattice(static_cast<size_t>(4 << o) * 2), period(p), octaves(o) {
+Noise1D::Noise1D(std::uint64_t seed, int p, int o)
+    : lattice(static_cast<size_t>(4 << o) * 2), period(p), octaves(o) {
     Random rng(seed);
-    for (double& v : lattice) v = rng.range(-1, 1);
+    for (double& v : lattice)
+        v = rng.range(-1, 1);
 }
 
 double Noise1D::at(double x) const {
@@ -22,7 +24,8 @@ double Noise1D::at(double x) const {
         const double fl = std::floor(u);
         const double t = u - fl, s = t * t * (3 - 2 * t);
         const int i0 = ((static_cast<int>(fl) % cells) + cells) % cells, i1 = (i0 + 1) % cells;
-        const double a = lattice[offset + static_cast<size_t>(i0)], b = lattice[offset + static_cast<size_t>(i1)];
+        const double a = lattice[offset + static_cast<size_t>(i0)],
+                     b = lattice[offset + static_cast<size_t>(i1)];
         sum += amp * (a + (b - a) * s);
         norm += amp;
         amp *= 0.5;
@@ -31,7 +34,8 @@ double Noise1D::at(double x) const {
     return sum / norm;
 }
 
-void paint_ridge(Canvas& c, double base_y, double amplitude, int feature, Rgb top, Rgb bottom, std::uint64_t seed) {
+void paint_ridge(Canvas& c, double base_y, double amplitude, int feature, Rgb top, Rgb bottom,
+                 std::uint64_t seed) {
     const Noise1D noise(seed, c.width(), feature);
     for (int x = 0; x < c.width(); ++x) {
         const int ridge = static_cast<int>(base_y - amplitude * noise.at(x));
@@ -49,8 +53,10 @@ void paint_earth(Canvas& c, int y0, int y1, Rgb top, Rgb bottom, std::uint64_t s
             const double t = static_cast<double>(y - y0) / std::max(1, y1 - y0);
             Rgb p = mix(top, bottom, t);
             const double n = rng.unit();
-            if (n < 0.12) p = mix(p, Rgb{20, 14, 10}, 0.3);
-            else if (n > 0.93) p = mix(p, Rgb{200, 180, 150}, 0.18);
+            if (n < 0.12)
+                p = mix(p, Rgb{20, 14, 10}, 0.3);
+            else if (n > 0.93)
+                p = mix(p, Rgb{200, 180, 150}, 0.18);
             c.set(x, y, p);
         }
     // A few pebbles and cracks.
@@ -62,21 +68,25 @@ void paint_earth(Canvas& c, int y0, int y1, Rgb top, Rgb bottom, std::uint64_t s
 }
 
 void paint_pine(Canvas& c, Point foot, double h, Rgb dark, Rgb light, Rgb snow) {
-    c.fill_rect(static_cast<int>(foot.x - 1.5), static_cast<int>(foot.y - h * 0.2), 3, static_cast<int>(h * 0.2) + 1,
-                Rgb{54, 36, 24});
+    c.fill_rect(static_cast<int>(foot.x - 1.5), static_cast<int>(foot.y - h * 0.2), 3,
+                static_cast<int>(h * 0.2) + 1, Rgb{54, 36, 24});
     for (int tier = 0; tier < 4; ++tier) {
         const double base = foot.y - h * (0.15 + tier * 0.2), top = base - h * 0.36;
         const double half = h * (0.28 - tier * 0.05);
         c.fill_polygon({{foot.x - half, base}, {foot.x, top}, {foot.x + half, base}}, dark);
-        c.fill_polygon({{foot.x - half * 0.2, base - 1}, {foot.x, top}, {foot.x + half * 0.9, base - 1}}, light);
+        c.fill_polygon(
+            {{foot.x - half * 0.2, base - 1}, {foot.x, top}, {foot.x + half * 0.9, base - 1}},
+            light);
         if (snow != key::transparent)
-            c.fill_polygon({{foot.x - half * 0.45, top + (base - top) * 0.45}, {foot.x, top},
+            c.fill_polygon({{foot.x - half * 0.45, top + (base - top) * 0.45},
+                            {foot.x, top},
                             {foot.x + half * 0.45, top + (base - top) * 0.45}},
                            snow);
     }
 }
 
-void paint_leafy_tree(Canvas& c, Point foot, double h, Rgb leaves, Rgb shade, Rgb trunk, std::uint64_t seed) {
+void paint_leafy_tree(Canvas& c, Point foot, double h, Rgb leaves, Rgb shade, Rgb trunk,
+                      std::uint64_t seed) {
     Random rng(seed);
     c.fill_capsule(foot, Point{foot.x, foot.y - h * 0.6}, h * 0.05, h * 0.035, trunk);
     for (int i = 0; i < 9; ++i) {
@@ -98,15 +108,24 @@ void paint_house(Canvas& c, Point foot, double w, double h, Rgb wall, Rgb roof, 
     c.fill_rect(x0, static_cast<int>(foot.y - h / 2), static_cast<int>(w), 2, beam);
     c.fill_rect(x0, y0, 2, static_cast<int>(h), beam);
     c.fill_rect(x0 + static_cast<int>(w) - 2, y0, 2, static_cast<int>(h), beam);
-    c.fill_polygon({{foot.x - w / 2 - 6, foot.y - h}, {foot.x, foot.y - h - w * 0.55}, {foot.x + w / 2 + 6, foot.y - h}}, roof);
-    c.fill_polygon({{foot.x - w / 2 - 6, foot.y - h}, {foot.x, foot.y - h - w * 0.55}, {foot.x - w / 2 + 4, foot.y - h}},
+    c.fill_polygon({{foot.x - w / 2 - 6, foot.y - h},
+                    {foot.x, foot.y - h - w * 0.55},
+                    {foot.x + w / 2 + 6, foot.y - h}},
+                   roof);
+    c.fill_polygon({{foot.x - w / 2 - 6, foot.y - h},
+                    {foot.x, foot.y - h - w * 0.55},
+                    {foot.x - w / 2 + 4, foot.y - h}},
                    mix(roof, Rgb{0, 0, 0}, 0.25));
-    c.fill_rect(static_cast<int>(foot.x - w / 4 - 4), static_cast<int>(foot.y - h * 0.8), 8, 8, window);
-    c.fill_rect(static_cast<int>(foot.x + w / 4 - 4), static_cast<int>(foot.y - h * 0.8), 8, 8, window);
-    c.fill_rect(static_cast<int>(foot.x - 5), static_cast<int>(foot.y - h * 0.42), 10, static_cast<int>(h * 0.42), beam);
+    c.fill_rect(static_cast<int>(foot.x - w / 4 - 4), static_cast<int>(foot.y - h * 0.8), 8, 8,
+                window);
+    c.fill_rect(static_cast<int>(foot.x + w / 4 - 4), static_cast<int>(foot.y - h * 0.8), 8, 8,
+                window);
+    c.fill_rect(static_cast<int>(foot.x - 5), static_cast<int>(foot.y - h * 0.42), 10,
+                static_cast<int>(h * 0.42), beam);
 }
 
-void paint_castle_wall(Canvas& c, double top, double x0, double x1, Rgb stone, Rgb mortar, std::uint64_t seed) {
+void paint_castle_wall(Canvas& c, double top, double x0, double x1, Rgb stone, Rgb mortar,
+                       std::uint64_t seed) {
     Random rng(seed);
     const int merlon = 14;
     for (int x = static_cast<int>(x0); x < static_cast<int>(x1); ++x) {
@@ -122,8 +141,10 @@ void paint_castle_wall(Canvas& c, double top, double x0, double x1, Rgb stone, R
 }
 
 void paint_tower(Canvas& c, double cx, double top, double w, Rgb stone, Rgb roof) {
-    paint_castle_wall(c, top, cx - w / 2, cx + w / 2, stone, mix(stone, Rgb{0, 0, 0}, 0.35), static_cast<std::uint64_t>(cx));
-    c.fill_polygon({{cx - w / 2 - 4, top + 1}, {cx, top - w * 1.1}, {cx + w / 2 + 4, top + 1}}, roof);
+    paint_castle_wall(c, top, cx - w / 2, cx + w / 2, stone, mix(stone, Rgb{0, 0, 0}, 0.35),
+                      static_cast<std::uint64_t>(cx));
+    c.fill_polygon({{cx - w / 2 - 4, top + 1}, {cx, top - w * 1.1}, {cx + w / 2 + 4, top + 1}},
+                   roof);
     c.fill_rect(static_cast<int>(cx - 2), static_cast<int>(top + 20), 4, 10, Rgb{24, 18, 14});
 }
 
@@ -134,4 +155,4 @@ void paint_sky(Canvas& c, Rgb top, Rgb bottom) {
     }
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -22,8 +22,10 @@ struct Glyph {
 const std::vector<Glyph>& glyphs() {
     static const std::vector<Glyph> g = {
         {'I', {{{3, 0}, {3, 10}}, {{1, 0}, {5, 0}}, {{1, 10}, {5, 10}}}},
-        {'R', {{{0, 10}, {0, 0}, {4, 0}, {5.5, 1.5}, {5.5, 3.5}, {4, 5}, {0, 5}}, {{3, 5}, {6, 10}}}},
-        {'O', {{{1.5, 0}, {4.5, 0}, {6, 2}, {6, 8}, {4.5, 10}, {1.5, 10}, {0, 8}, {0, 2}, {1.5, 0}}}},
+        {'R',
+         {{{0, 10}, {0, 0}, {4, 0}, {5.5, 1.5}, {5.5, 3.5}, {4, 5}, {0, 5}}, {{3, 5}, {6, 10}}}},
+        {'O',
+         {{{1.5, 0}, {4.5, 0}, {6, 2}, {6, 8}, {4.5, 10}, {1.5, 10}, {0, 8}, {0, 2}, {1.5, 0}}}},
         {'N', {{{0, 10}, {0, 0}, {6, 10}, {6, 0}}}},
         {'V', {{{0, 0}, {3, 10}, {6, 0}}}},
         {'A', {{{0, 10}, {3, 0}, {6, 10}}, {{1.2, 6}, {4.8, 6}}}},
@@ -33,7 +35,8 @@ const std::vector<Glyph>& glyphs() {
     return g;
 }
 
-void stroke_text(Canvas& c, const std::string& text, Point origin, double scale, double thick, Rgb colour) {
+void stroke_text(Canvas& c, const std::string& text, Point origin, double scale, double thick,
+                 Rgb colour) {
     double x = origin.x;
     for (char ch : text) {
         if (ch == ' ') {
@@ -45,7 +48,8 @@ void stroke_text(Canvas& c, const std::string& text, Point origin, double scale,
             for (const auto& s : g.strokes)
                 for (size_t i = 0; i + 1 < s.size(); ++i)
                     c.fill_capsule(Point{x + s[i].x * scale, origin.y + s[i].y * scale},
-                                   Point{x + s[i + 1].x * scale, origin.y + s[i + 1].y * scale}, thick, thick, colour);
+                                   Point{x + s[i + 1].x * scale, origin.y + s[i + 1].y * scale},
+                                   thick, thick, colour);
         }
         x += 8.5 * scale;
     }
@@ -53,24 +57,28 @@ void stroke_text(Canvas& c, const std::string& text, Point origin, double scale,
 
 double text_width(const std::string& text, double scale) {
     double w = 0;
-    for (char ch : text) w += (ch == ' ' ? 4 : 8.5) * scale;
+    for (char ch : text)
+        w += (ch == ' ' ? 4 : 8.5) * scale;
     return w - 2.5 * scale;
 }
-}  // namespace
+} // namespace
 
 Canvas draw_health_sword() {
     Canvas c(300, 32, BLUE);
-    const double mid = 15.5;
+    const double mid = 16; // between rows 15 and 16: the blade is symmetric
     // Blade: from the point at the left edge to the guard, with a fuller down its middle.
-    c.fill_polygon({{0, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid + 6}, {18, mid + 5}}, Rgb{150, 156, 166});
-    c.fill_polygon({{0, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid - 1}}, Rgb{206, 212, 220});
+    c.fill_polygon({{-1.5, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid + 6}, {18, mid + 5}},
+                   Rgb{150, 156, 166});
+    c.fill_polygon({{-1.5, mid}, {18, mid - 5}, {222, mid - 6}, {222, mid - 1}},
+                   Rgb{206, 212, 220});
     c.fill_rect(24, static_cast<int>(mid) - 1, 190, 2, Rgb{104, 110, 122});
     // Guard with curled ends, a wrapped grip, and a jewelled pommel.
     c.fill_capsule({226, 2}, {226, 29}, 3.5, 3.5, Rgb{176, 136, 46});
     c.fill_circle({226, 3}, 3.2, Rgb{214, 176, 70});
     c.fill_circle({226, 28}, 3.2, Rgb{214, 176, 70});
     c.fill_rect(230, static_cast<int>(mid) - 4, 50, 8, Rgb{70, 40, 22});
-    for (int x = 232; x < 280; x += 5) c.fill_capsule({double(x), mid - 4}, {x + 3.0, mid + 4}, 0.8, 0.8, Rgb{110, 70, 36});
+    for (int x = 232; x < 280; x += 5)
+        c.fill_capsule({double(x), mid - 4}, {x + 3.0, mid + 4}, 0.8, 0.8, Rgb{110, 70, 36});
     c.fill_circle({288, mid}, 8, Rgb{176, 136, 46});
     c.fill_circle({288, mid}, 4, Rgb{150, 20, 30});
     c.fill_circle({286.5, mid - 1.5}, 1.4, Rgb{230, 120, 120});
@@ -83,10 +91,11 @@ Canvas draw_title() {
     const std::string text = "IRONVALE II";
     const double scale = 7.2;
     const double x0 = (800 - text_width(text, scale)) / 2, y0 = 14;
-    stroke_text(c, text, {x0 + 3, y0 + 4}, scale, 5.5, Rgb{20, 14, 12});  // shadow
-    stroke_text(c, text, {x0, y0}, scale, 5.5, Rgb{110, 104, 98});        // stone
-    stroke_text(c, text, {x0 - 1.2, y0 - 1.2}, scale, 3.2, Rgb{168, 160, 150});
-    stroke_text(c, text, {x0 + 0.6, y0 + 0.6}, scale, 1.6, Rgb{74, 68, 64});  // the carved groove
+    stroke_text(c, text, {x0 + 3, y0 + 4}, scale, 7, Rgb{20, 14, 12}); // shadow
+    stroke_text(c, text, {x0, y0}, scale, 7, Rgb{104, 98, 92});        // stone
+    stroke_text(c, text, {x0 - 1.5, y0 - 1.5}, scale, 4.5, Rgb{170, 162, 150});
+    stroke_text(c, text, {x0, y0}, scale, 3, Rgb{132, 124, 116});
+    stroke_text(c, text, {x0 + 0.8, y0 + 0.8}, scale, 1.4, Rgb{62, 56, 52}); // the carved groove
     Random rng(0x717);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 800; ++x) {
@@ -106,7 +115,8 @@ Canvas draw_floor() {
 }
 
 namespace {
-// 1: dawn over the valley, the fight won; 2: a lone fighter on a hill at dusk; 3: the castle at night.
+// 1: dawn over the valley, the fight won; 2: a lone fighter on a hill at dusk; 3: the castle at
+// night.
 void paint_ending(Canvas& c, int n) {
     Random rng(0xE0 + static_cast<unsigned>(n));
     if (n == 1) {
@@ -114,7 +124,9 @@ void paint_ending(Canvas& c, int n) {
         c.fill_circle({400, 420}, 60, Rgb{252, 222, 140});
         paint_ridge(c, 400, 50, 4, Rgb{96, 76, 96}, Rgb{70, 56, 76}, 11);
         paint_ridge(c, 470, 30, 5, Rgb{52, 60, 50}, Rgb{30, 36, 30}, 12);
-        for (int i = 0; i < 14; ++i) paint_pine(c, {rng.range(0, 800), rng.range(500, 590)}, rng.range(40, 80), Rgb{22, 30, 24}, Rgb{34, 44, 34}, BLUE);
+        for (int i = 0; i < 14; ++i)
+            paint_pine(c, {rng.range(0, 800), rng.range(500, 590)}, rng.range(40, 80),
+                       Rgb{22, 30, 24}, Rgb{34, 44, 34}, BLUE);
     } else if (n == 2) {
         paint_sky(c, Rgb{30, 20, 50}, Rgb{170, 70, 60});
         c.fill_circle({620, 180}, 26, Rgb{236, 226, 200});
@@ -131,18 +143,21 @@ void paint_ending(Canvas& c, int n) {
         c.fill_capsule({413, 470}, {427, 470}, 1.4, 1.4, Rgb{60, 60, 66});
     } else {
         paint_sky(c, Rgb{8, 10, 26}, Rgb{30, 36, 70});
-        for (int i = 0; i < 160; ++i) c.set(rng.below(800), rng.below(380), mix(Rgb{200, 200, 220}, Rgb{90, 90, 120}, rng.unit()));
+        for (int i = 0; i < 160; ++i)
+            c.set(rng.below(800), rng.below(380),
+                  mix(Rgb{200, 200, 220}, Rgb{90, 90, 120}, rng.unit()));
         c.fill_circle({150, 110}, 30, Rgb{226, 224, 200});
         c.fill_circle({162, 104}, 28, Rgb{12, 14, 32});
         paint_ridge(c, 470, 24, 5, Rgb{24, 28, 40}, Rgb{14, 16, 26}, 31);
         paint_castle_wall(c, 330, 260, 560, Rgb{44, 44, 56}, Rgb{26, 26, 34}, 32);
         paint_tower(c, 260, 250, 50, Rgb{48, 48, 60}, Rgb{40, 24, 30});
         paint_tower(c, 560, 230, 56, Rgb{48, 48, 60}, Rgb{40, 24, 30});
-        for (int i = 0; i < 9; ++i) c.fill_rect(280 + i * 30, 380 + (i % 3) * 20, 5, 8, Rgb{240, 190, 90});
+        for (int i = 0; i < 9; ++i)
+            c.fill_rect(280 + i * 30, 380 + (i % 3) * 20, 5, 8, Rgb{240, 190, 90});
         paint_ridge(c, 540, 12, 6, Rgb{16, 18, 24}, Rgb{8, 8, 12}, 33);
     }
 }
-}  // namespace
+} // namespace
 
 Canvas draw_ending(int n) {
     Canvas c(800, 600, BLUE);
@@ -161,4 +176,4 @@ bool write_screens(const std::string& graphics) {
     return write_png(Canvas(1, 1, BLUE), graphics + "/empty.PNG");
 }
 
-}  // namespace contentgen
+} // namespace contentgen

@@ -10,8 +10,8 @@ namespace contentgen {
 namespace {
 
 // Body proportions of a standing fighter, in pixels.
-constexpr double TORSO = 24, SHOULDER = 20, HEAD_RISE = 8.5, HEAD_R = 6.6;
-constexpr double UPPER_ARM = 12, FOREARM = 12, THIGH = 15, SHIN = 14, FOOT = 5;
+constexpr double TORSO = 24, SHOULDER = 20, HEAD_RISE = 9.5, HEAD_R = 7;
+constexpr double UPPER_ARM = 12, FOREARM = 12, THIGH = 15.5, SHIN = 14.5, FOOT = 5;
 constexpr double FRONT_SHOULDER = 7, FRONT_HIP = 4;
 constexpr double GRIP_BACK = 4, GRIP_FRONT = 3, BLADE = 46, GUARD = 3.5;
 constexpr double PI = 3.14159265358979323846;
@@ -20,8 +20,12 @@ Point dir(double degrees, double length = 1) {
     const double a = degrees * PI / 180.0;
     return Point{std::cos(a) * length, std::sin(a) * length};
 }
-Point operator+(Point a, Point b) { return Point{a.x + b.x, a.y + b.y}; }
-Point operator-(Point a, Point b) { return Point{a.x - b.x, a.y - b.y}; }
+Point operator+(Point a, Point b) {
+    return Point{a.x + b.x, a.y + b.y};
+}
+Point operator-(Point a, Point b) {
+    return Point{a.x - b.x, a.y - b.y};
+}
 
 // Joint positions of one pose in figure space (anchor at 0, 0), before spin and scale.
 struct Joints {
@@ -41,13 +45,16 @@ Joints place_joints(const Pose& p) {
     j.neck = j.chest_base + dir(j.torso_dir, TORSO);
     j.head = j.neck + dir(j.torso_dir + p.nod, HEAD_RISE);
     const bool front = p.view == View::front;
-    const Point across = dir(j.torso_dir + 90);  // forward in side view, screen right in front view
-    j.near_shoulder = front ? j.shoulder + Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER} : j.shoulder;
-    j.far_shoulder = front ? j.shoulder - Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER}
-                           : j.shoulder - Point{across.x, across.y};
-    const Point hip_across = dir(-90 + 90);
-    j.near_hip = front ? j.hip + Point{hip_across.x * FRONT_HIP, 0} : j.hip;
-    j.far_hip = front ? j.hip - Point{hip_across.x * FRONT_HIP, 0} : j.hip - Point{1, 0};
+    const Point across = dir(j.torso_dir + 90); // forward in side view, screen right in front view
+    j.near_shoulder = front
+                          ? j.shoulder + Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER}
+                          : j.shoulder;
+    j.far_shoulder = front
+                         ? j.shoulder - Point{across.x * FRONT_SHOULDER, across.y * FRONT_SHOULDER}
+                         : j.shoulder - Point{across.x, across.y};
+    // The far leg sits a pixel behind the near one, so a standing pair does not fuse into one.
+    j.near_hip = front ? j.hip + Point{FRONT_HIP, 0} : j.hip;
+    j.far_hip = front ? j.hip - Point{FRONT_HIP, 0} : j.hip - Point{1, 0};
     j.near_elbow = j.near_shoulder + dir(p.near_arm.upper, UPPER_ARM);
     j.near_hand = j.near_elbow + dir(p.near_arm.lower, FOREARM);
     j.far_elbow = j.far_shoulder + dir(p.far_arm.upper, UPPER_ARM);
@@ -64,9 +71,10 @@ Joints place_joints(const Pose& p) {
 
 // Maps figure space onto the scratch canvas: turn about the hips, scale, move to the anchor.
 class Placement {
-public:
+  public:
     // Rolls turn about the middle of the back, so a tucked ball spins in place.
-    Placement(const Pose& p, double scale) : pivot(Point{p.hip_x, p.hip_y} + dir(-90 + p.lean, 10)), s(scale) {
+    Placement(const Pose& p, double scale)
+        : pivot(Point{p.hip_x, p.hip_y} + dir(-90 + p.lean, 10)), s(scale) {
         const double a = p.spin * PI / 180.0;
         c = std::cos(a), sn = std::sin(a);
     }
@@ -77,18 +85,21 @@ public:
     }
     double r(double radius) const { return radius * s; }
 
-private:
+  private:
     Point pivot;
     double s, c = 1, sn = 0;
 };
 
 class Painter {
-public:
+  public:
     Painter(Canvas& canvas, const Placement& place) : cv(canvas), at(place) {}
-    void limb(Point a, Point b, double ra, double rb, Rgb c) { cv.fill_capsule(at(a), at(b), at.r(ra), at.r(rb), c); }
+    void limb(Point a, Point b, double ra, double rb, Rgb c) {
+        cv.fill_capsule(at(a), at(b), at.r(ra), at.r(rb), c);
+    }
     void disc(Point a, double r, Rgb c) { cv.fill_circle(at(a), at.r(r), c); }
     void poly(std::vector<Point> pts, Rgb c) {
-        for (Point& q : pts) q = at(q);
+        for (Point& q : pts)
+            q = at(q);
         cv.fill_polygon(pts, c);
     }
     void dot(Point a, Rgb c) {
@@ -96,7 +107,7 @@ public:
         cv.set(static_cast<int>(std::floor(q.x)), static_cast<int>(std::floor(q.y)), c);
     }
 
-private:
+  private:
     Canvas& cv;
     const Placement& at;
 };
@@ -107,8 +118,10 @@ void paint_cape(Painter& pt, const Pose& p, const Joints& j, const Look& look) {
     if (p.view == View::front) {
         const Point hem = j.shoulder + dir(p.cape, p.cape_len);
         const Point side = dir(p.cape - 90);
-        pt.poly({j.far_shoulder + Point{0, -1}, j.near_shoulder + Point{0, -1},
-                 hem - Point{side.x * 13, side.y * 13}, hem + Point{side.x * 13, side.y * 13}},
+        const Point wide{side.x * 17, side.y * 17};
+        pt.poly({j.far_shoulder + Point{-2, -1}, j.near_shoulder + Point{2, -1}, hem - wide,
+                 hem + dir(p.cape, 2) - Point{wide.x * 0.3, wide.y * 0.3},
+                 hem + Point{wide.x * 0.3, wide.y * 0.3}, hem + wide},
                 look.cape);
         return;
     }
@@ -116,12 +129,12 @@ void paint_cape(Painter& pt, const Pose& p, const Joints& j, const Look& look) {
     // is the direction of its inner edge, so 90 hangs straight down and 180 streams back.
     const Point top = j.neck + Point{back.x * 1.5, back.y * 1.5} + dir(j.torso_dir, -3);
     const Point hem = top + dir(p.cape, p.cape_len);
-    Point out = dir(p.cape + 90);  // the cape spreads on the side the back faces
+    Point out = dir(p.cape + 90); // the cape spreads on the side the back faces
     if (out.x * back.x + out.y * back.y < 0) out = Point{-out.x, -out.y};
     auto off = [&](Point a, double d) { return Point{a.x + out.x * d, a.y + out.y * d}; };
     const double flare = 5 + p.cape_len * 0.36;
-    pt.poly({top + dir(p.cape, -2), off(top, 6), off(hem + dir(p.cape, -1), flare), off(hem + dir(p.cape, 1.5), flare * 0.55),
-             off(hem, flare * 0.25), hem},
+    pt.poly({top + dir(p.cape, -2), off(top, 6), off(hem + dir(p.cape, -1), flare),
+             off(hem + dir(p.cape, 1.5), flare * 0.55), off(hem, flare * 0.25), hem},
             look.cape);
 }
 
@@ -143,7 +156,8 @@ void paint_dress(Painter& pt, const Joints& j, const Look& look) {
     const bool near_front = j.near_ankle.x >= j.far_ankle.x;
     const Point front_foot = near_front ? j.near_ankle : j.far_ankle;
     const Point back_foot = near_front ? j.far_ankle : j.near_ankle;
-    pt.poly({waist - across, waist + across, front_foot + dir(j.torso_dir + 90, 4) + dir(j.torso_dir, 1),
+    pt.poly({waist - across, waist + across,
+             front_foot + dir(j.torso_dir + 90, 4) + dir(j.torso_dir, 1),
              back_foot - dir(j.torso_dir + 90, 5) + dir(j.torso_dir, 1)},
             look.legs);
 }
@@ -161,7 +175,8 @@ void paint_torso(Painter& pt, const Pose& p, const Joints& j, const Look& look) 
 void paint_head(Painter& pt, const Pose& p, const Joints& j, const Look& look) {
     if (p.headless) return;
     const double up = j.torso_dir + p.nod;
-    if (look.has_hair && look.long_hair) pt.limb(j.head, j.head + dir(up - 150, 13), 5, 3.5, look.hair);
+    if (look.has_hair && look.long_hair)
+        pt.limb(j.head, j.head + dir(up - 150, 13), 5, 3.5, look.hair);
     pt.disc(j.head, HEAD_R, look.head);
     if (look.has_hair) {
         pt.disc(j.head + dir(up, 1.5) + dir(up - 90, 1.5), 6.2, look.hair);
@@ -214,19 +229,31 @@ void paint_strike(Painter& pt, const Pose& p, const Joints& j, const Blade& b) {
     const Point back = dir(p.sword + 180);
     auto along = [&](double d) { return b.tip + Point{back.x * d, back.y * d}; };
     switch (p.strike) {
-        case Strike::none: break;
-        case Strike::blade2: pt.dot(along(3), key::special), pt.dot(along(12), key::special); break;
-        case Strike::blade3:
-            pt.dot(along(2.5), key::special), pt.dot(along(10), key::special), pt.dot(along(17.5), key::special);
-            break;
-        case Strike::tip1: pt.dot(along(1), key::special); break;
-        case Strike::tip2: pt.dot(along(1), key::special), pt.dot(along(5), key::special); break;
-        case Strike::near_hand: pt.dot(j.near_hand, key::special); break;
-        case Strike::far_hand: pt.dot(j.far_hand, key::special); break;
+    case Strike::none:
+        break;
+    case Strike::blade2:
+        pt.dot(along(3), key::special), pt.dot(along(12), key::special);
+        break;
+    case Strike::blade3:
+        pt.dot(along(2.5), key::special), pt.dot(along(10), key::special),
+            pt.dot(along(17.5), key::special);
+        break;
+    case Strike::tip1:
+        pt.dot(along(1), key::special);
+        break;
+    case Strike::tip2:
+        pt.dot(along(1), key::special), pt.dot(along(5), key::special);
+        break;
+    case Strike::near_hand:
+        pt.dot(j.near_hand, key::special);
+        break;
+    case Strike::far_hand:
+        pt.dot(j.far_hand, key::special);
+        break;
     }
 }
 
-}  // namespace
+} // namespace
 
 Look fighter_look() {
     Look l;
@@ -247,13 +274,16 @@ Canvas draw_figure(const Pose& p, const Look& look) {
     Painter pt(cv, at);
     paint_cape(pt, p, j, look);
     if (look.has_hair && look.long_hair && p.view == View::side && !p.headless)
-        pt.limb(j.head, j.neck + dir(j.torso_dir - 90, 3) + dir(j.torso_dir, -6), 4.5, 3.5, look.hair);
+        pt.limb(j.head, j.neck + dir(j.torso_dir - 90, 3) + dir(j.torso_dir, -6), 4.5, 3.5,
+                look.hair);
     paint_leg(pt, j.far_hip, j.far_knee, j.far_ankle, j.far_toe, look.far_leg);
-    if (p.view == View::side) paint_arm(pt, j.far_shoulder, j.far_elbow, j.far_hand, look.far_limb, look.hands);
+    if (p.view == View::side)
+        paint_arm(pt, j.far_shoulder, j.far_elbow, j.far_hand, look.far_limb, look.hands);
     paint_torso(pt, p, j, look);
     paint_leg(pt, j.near_hip, j.near_knee, j.near_ankle, j.near_toe, look.legs);
     if (look.dress) paint_dress(pt, j, look);
-    if (p.view == View::front) paint_arm(pt, j.far_shoulder, j.far_elbow, j.far_hand, look.far_limb, look.hands);
+    if (p.view == View::front)
+        paint_arm(pt, j.far_shoulder, j.far_elbow, j.far_hand, look.far_limb, look.hands);
     paint_arm(pt, j.near_shoulder, j.near_elbow, j.near_hand, look.near_limb, look.hands);
     paint_head(pt, p, j, look);
     if (p.grip != Grip::none) {
@@ -266,18 +296,31 @@ Canvas draw_figure(const Pose& p, const Look& look) {
     return cv;
 }
 
-Canvas crop_to_anchor(const Canvas& s) {
-    int minx = s.width(), maxx = -1, miny = s.height(), maxy = -1;
+Canvas crop_to_anchor(const Canvas& s, bool stand_on_body) {
+    // On the ground the lowest pixel of the body is the floor; a sword or cape reaching lower
+    // rests on the ground and is cut off there, so the fighter never floats.
+    int floor_row = -1, lowest = -1;
     for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x) {
+            const Rgb c = s.get(x, y);
+            if (c == key::transparent) continue;
+            lowest = y;
+            if (c != key::sword && c != key::sword_on_body && c != key::sword_on_cape &&
+                c != key::cape)
+                floor_row = y;
+        }
+    const int bottom = stand_on_body && floor_row >= 0 ? floor_row : lowest;
+    int minx = s.width(), maxx = -1, miny = s.height();
+    for (int y = 0; y <= bottom; ++y)
         for (int x = 0; x < s.width(); ++x)
             if (s.get(x, y) != key::transparent) {
                 minx = std::min(minx, x), maxx = std::max(maxx, x);
-                miny = std::min(miny, y), maxy = std::max(maxy, y);
+                miny = std::min(miny, y);
             }
     if (maxx < 0) return Canvas(2, 2, key::transparent);
     const int half = std::max(scratch::ox - minx, maxx - scratch::ox + 1) + 1;
     const int top = std::max(miny - 1, 0);
-    return s.crop(scratch::ox - half, top, 2 * half, maxy - top + 1, key::transparent);
+    return s.crop(scratch::ox - half, top, 2 * half, bottom - top + 1, key::transparent);
 }
 
-}  // namespace contentgen
+} // namespace contentgen

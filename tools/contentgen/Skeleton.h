@@ -7,7 +7,7 @@ namespace contentgen {
 // right: 0 points forward, 90 down, 180 back, -90 up. Positions are relative to the anchor
 // (the bottom centre of the picture), y negative upwards.
 struct Limb {
-    double upper, lower;  // upper arm / thigh, forearm / shin
+    double upper, lower; // upper arm / thigh, forearm / shin
 };
 
 enum class View { side, front };
@@ -18,17 +18,17 @@ enum class Strike { none, blade2, blade3, tip1, tip2, near_hand, far_hand };
 struct Pose {
     int number;
     View view;
-    double hip_x, hip_y;  // the pelvis
-    double lean;          // torso tilt from upright, positive leaning forward
-    double nod;           // head tilt relative to the torso
+    double hip_x, hip_y; // the pelvis
+    double lean;         // torso tilt from upright, positive leaning forward
+    double nod;          // head tilt relative to the torso
     Limb near_arm, far_arm, near_leg, far_leg;
     Grip grip;
     double sword;          // direction of the blade
     double cape, cape_len; // direction the cape flows from the shoulders, and its length
     Strike strike;
-    double spin;  // the whole figure turned about its hips (rolls, tumbles)
+    double spin; // the whole figure turned about its hips (rolls, tumbles)
     bool headless;
-    double cut_x, cut_y;  // the upper body moved away from the hips (cut in two)
+    double cut_x, cut_y; // the upper body moved away from the hips (cut in two)
 };
 
 // The colours a figure is painted in: the key colours for fighters, clothes for civilians.
@@ -49,8 +49,9 @@ constexpr int width = 320, height = 260, ox = 160, oy = 200;
 // transparent scratch canvas. The sword takes the colour of what lies under each pixel.
 Canvas draw_figure(const Pose& pose, const Look& look);
 
-// Crops a scratch canvas to its content: the lowest painted row becomes the bottom row and the
-// width is even and symmetric about the anchor column, which lands on column w / 2.
-Canvas crop_to_anchor(const Canvas& scratch_canvas);
+// Crops a scratch canvas to its content: the width is even and symmetric about the anchor
+// column, which lands on column w / 2. The bottom row is the lowest painted row, or, when
+// `stand_on_body`, the lowest row of the body itself (sword and cape below it are cut off).
+Canvas crop_to_anchor(const Canvas& scratch_canvas, bool stand_on_body);
 
-}  // namespace contentgen
+} // namespace contentgen
