@@ -147,6 +147,23 @@ TEST_F(SpriteTest, OnePassGivesExactlyWhatTheReplacementsInOrderGive) {
     }
 }
 
+TEST_F(SpriteTest, ADrawingWithHundredsOfColoursIsRecolouredAlike) {
+    // 400 distinct colours first, the key colours only in the last row.
+    Rows drawing = drawings::blank(20, 21, 0);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) drawing[y][x] = Pixel::make(x * 12 + 3, y * 12 + 3, 77);
+    const std::vector<Uint32> keys = Palette().colours();
+    for (size_t x = 0; x < keys.size(); ++x) drawing[20][x] = keys[x];
+    drawings::save(drawing, "fire.png");
+    AgentSprite sprite("fire.png");
+    for (int v = 0; v < VARIANT_COUNT; ++v) {
+        const Rows plain = sequential(sprite.images[0].get(), v);
+        EXPECT_EQ(drawings::read(sprite.images[v].get()), plain) << "variant " << v;
+        EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
+            << "mirror of variant " << v;
+    }
+}
+
 TEST_F(SpriteTest, ReplacementsComeInTheirContractOrder) {
     // The sword colours go before the capes and the eyes, and the head goes last.
     const std::vector<ColourSwap> swaps = AgentSprite::recolouring(VARIANT_YELLOW_CAPE);
