@@ -1,0 +1,222 @@
+// Review picture of the generated art: every animation as a strip of its poses in a few
+// skins (recoloured as the game recolours them), every plain sprite, the named pictures and
+// each background setting stacked as a level shows it.
+// Usage: ironvale_contactsheet DATA_FOLDER OUT.png
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Canvas.h"
+#include "KeyColours.h"
+#include "PngWriter.h"
+
+using namespace contentgen;
+
+namespace {
+
+struct Strip {
+    const char* name;
+    std::vector<int> pictures;
+};
+
+// The agent animations in the order the game's catalogue lists them.
+const std::vector<Strip> AGENT_STRIPS = {
+    {"idle", {0, 8, 9, 8}}, {"talk", {90, 91, 92, 91}}, {"walk", {1, 2, 3, 4, 5, 6}}, {"block", {11, 10}},
+    {"atk1", {12, 124, 125, 13, 14, 13, 12}}, {"jump", {1, 15, 12}}, {"airborn", {16}}, {"falling", {17}},
+    {"landing", {15, 1}}, {"turning", {18, 18}}, {"airatk", {19, 20, 21}}, {"airatk falling", {22, 23, 24}},
+    {"airblock", {54, 55}}, {"spares", {56, 57, 63}}, {"bolting", {25, 26, 27, 28, 29, 15}},
+    {"rollstart", {7, 30, 31, 32}}, {"rollend", {32, 31, 30, 7}}, {"rolling", {33, 34, 35}},
+    {"summoning", {97, 96, 95}}, {"airturn", {36, 36}}, {"atk2", {10, 38, 39, 40, 41, 42, 126, 43, 44, 45, 46, 47}},
+    {"stun", {7}}, {"airbolting", {58, 59, 60, 61, 62, 15}}, {"fireshield", {64, 65, 66, 67, 68, 69}},
+    {"teleport", {70}}, {"stomping", {37, 22, 23, 71}}, {"burn", {80, 81, 82, 83, 84, 85, 86, 87, 88}},
+    {"lightning", {12, 13, 119, 13, 12}}, {"death1", {72, 73, 74, 75, 76}}, {"death2", {30, 31, 32, 33, 34, 35}},
+    {"corpse1", {109}}, {"corpse2", {98}}, {"twitch1", {77, 78}}, {"twitch2", {99, 100, 101}}, {"behead1", {48}},
+    {"behead2", {49, 50, 51, 52, 53}}, {"behead_corpse", {79}}, {"dismember1", {102, 103}},
+    {"dismember2", {104, 105}}, {"dismember3", {106, 107, 108}}, {"bolt_death", {110, 111, 112, 113, 114}},
+    {"fire_death", {116, 117, 118, 113, 114}}, {"burned_corpse", {115}}, {"child", {89, 93, 94}},
+    {"woman", {127, 128, 129}}, {"pit", {123, 122, 121, 120}},
+};
+
+const std::vector<Strip> PLAIN_STRIPS = {
+    {"bolt", {1, 2, 3, 4}}, {"cloud", {5, 6, 7, 8, 9, 10}}, {"fire", {11, 12, 13, 14, 15, 16}},
+    {"rubble", {17, 18, 19, 20}}, {"flash", {21}}, {"bolt_hit", {22, 23, 24, 25, 26, 27}},
+    {"spares", {0, 28, 29, 30}}, {"body parts", {31, 32, 33, 34, 35, 36}}, {"rain", {37}},
+    {"swords", {38, 39, 40}}, {"waterbomb", {41, 42, 43, 44, 45}}, {"deathburst", {46, 47, 48, 49}},
+    {"hellfire", {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}}, {"flesh", {62, 63, 64, 65}},
+};
+
+const char* SETTINGS[] = {"village", "forest", "castle", "snow", "cliff", "hell"};
+
+// A few skins as the game makes them: {variant, cape, eyes}; cape == transparent drops it.
+struct Skin {
+    int variant;
+    Rgb cape, eyes;
+};
+const Skin SKINS[] = {{0, {}, {}}, {11, {150, 0, 0}, {255, 225, 0}}, {1, {225, 225, 225}, {225, 225, 225}},
+                      {22, key::transparent, key::body}};
+
+bool is_civilian_or_pit(int n) { return n == 89 || n == 93 || n == 94 || (n >= 120 && n <= 123) || n >= 127; }
+
+Canvas recolour(const Canvas& src, const Skin& s) {
+    Canvas c = src;
+    if (s.variant == 0) return c;
+    if (s.variant == 22) {
+        c.replace(key::sword_on_body, key::body);
+        c.replace(key::sword_on_cape, key::cape);
+        c.replace(key::sword, key::transparent);
+    } else {
+        c.replace(key::sword_on_body, key::sword);
+        c.replace(key::sword_on_cape, key::sword);
+    }
+    c.replace(key::special, key::safe);
+    c.replace(key::sword, key::safe);
+    c.replace(key::cape, s.cape);
+    c.replace(key::eyes, s.eyes);
+    c.replace(key::head, key::body);
+    return c;
+}
+
+Canvas load(const std::string& path) {
+    SDL_Surface* s = IMG_Load(path.c_str());
+    if (!s) {
+        std::fprintf(stderr, "contactsheet: cannot load %s\n", path.c_str());
+        return Canvas(8, 8, Rgb{255, 0, 128});
+    }
+    Canvas c(s->w, s->h, key::transparent);
+    SDL_LockSurface(s);
+    const int bpp = s->format->BytesPerPixel;
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * bpp;
+            Uint32 v = 0;
+            for (int b = 0; b < bpp; ++b) v |= static_cast<Uint32>(p[b]) << (8 * b);
+            Uint8 r, g, bl;
+            SDL_GetRGB(v, s->format, &r, &g, &bl);
+            c.set(x, y, Rgb{r, g, bl});
+        }
+    SDL_UnlockSurface(s);
+    SDL_FreeSurface(s);
+    return c;
+}
+
+Canvas half_size(const Canvas& src) {
+    Canvas out(src.width() / 2, src.height() / 2, key::transparent);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) out.set(x, y, src.get(2 * x, 2 * y));
+    return out;
+}
+
+class Sheet {
+public:
+    Sheet(int width, TTF_Font* f) : canvas(width, 16000, Rgb{40, 40, 44}), font(f) {}
+
+    void label(const std::string& text) {
+        newline();
+        if (font) {
+            SDL_Color white{230, 230, 230, 0};
+            if (SDL_Surface* s = TTF_RenderText_Solid(font, text.c_str(), white)) {
+                for (int y = 0; y < s->h; ++y)
+                    for (int x = 0; x < s->w; ++x)
+                        if (static_cast<const Uint8*>(s->pixels)[y * s->pitch + x] != 0)
+                            canvas.set(cursor_x + x, cursor_y + y, Rgb{230, 230, 230});
+                SDL_FreeSurface(s);
+            }
+        }
+        cursor_y += 16;
+    }
+    // Places one picture on a panel of the game's default grey sky with the floor line under it.
+    void place(const Canvas& pic, int scale, bool on_sky) {
+        const int w = pic.width() * scale + 4, h = pic.height() * scale + 4;
+        if (cursor_x + w > canvas.width()) newline();
+        if (on_sky) canvas.fill_rect(cursor_x, cursor_y, w, h, Rgb{150, 150, 156});
+        canvas.blit_scaled(pic, cursor_x + 2, cursor_y + 2, scale, key::transparent);
+        if (on_sky) canvas.fill_rect(cursor_x, cursor_y + h - 2, w, 1, Rgb{90, 60, 40});
+        cursor_x += w + 3;
+        line_h = std::max(line_h, h);
+    }
+    void gap() { cursor_x += 14; }
+    void newline() {
+        cursor_x = 4;
+        cursor_y += line_h + 6;
+        line_h = 0;
+    }
+    Canvas finish() {
+        newline();
+        return canvas.crop(0, 0, canvas.width(), std::min(cursor_y, canvas.height()), key::transparent);
+    }
+
+private:
+    Canvas canvas;
+    TTF_Font* font;
+    int cursor_x = 4, cursor_y = 4, line_h = 0;
+};
+
+void add_fighters(Sheet& sheet, const std::string& data) {
+    for (const Strip& s : AGENT_STRIPS) {
+        sheet.label(s.name);
+        std::vector<Canvas> pics;
+        for (int n : s.pictures) pics.push_back(load(data + "/graphics/agents/" + std::to_string(n) + ".png"));
+        const bool plain = is_civilian_or_pit(s.pictures[0]);
+        for (const Skin& skin : SKINS) {
+            for (const Canvas& p : pics) sheet.place(plain ? p : recolour(p, skin), 1, true);
+            sheet.gap();
+            if (plain) break;
+        }
+    }
+}
+
+void add_sprites(Sheet& sheet, const std::string& data) {
+    for (const Strip& s : PLAIN_STRIPS) {
+        sheet.label(s.name);
+        for (int n : s.pictures) sheet.place(load(data + "/graphics/sprites/" + std::to_string(n) + ".png"), 2, true);
+    }
+    sheet.label("blood sword, health sword, title, floor");
+    sheet.place(load(data + "/graphics/sprites/sword.png"), 2, true);
+    sheet.place(load(data + "/graphics/screens/sword.png"), 1, true);
+    sheet.newline();
+    sheet.place(load(data + "/graphics/screens/title.png"), 1, false);
+    sheet.place(half_size(load(data + "/graphics/screens/floor.png")), 1, false);
+    sheet.label("endings");
+    for (int n = 1; n <= 3; ++n) sheet.place(half_size(load(data + "/graphics/screens/end" + std::to_string(n) + ".png")), 1, false);
+}
+
+// Each setting's layers stacked as a level stacks them (bottom 0), with an idle fighter on the floor.
+void add_settings(Sheet& sheet, const std::string& data) {
+    sheet.label("backgrounds: far, mid, ground, fighter, front");
+    const Canvas fighter = recolour(load(data + "/graphics/agents/0.png"), SKINS[1]);
+    for (const char* name : SETTINGS) {
+        Canvas screen(800, 600, name == std::string("hell") ? Rgb{90, 10, 10} : Rgb{150, 150, 156});
+        for (const char* layer : {"_far", "_mid", "_ground"}) {
+            const Canvas l = load(data + "/graphics/screens/" + name + layer + ".png");
+            screen.blit(l, 0, 600 - l.height(), key::transparent);
+        }
+        screen.blit(fighter, 400 - fighter.width() / 2, 500 - fighter.height(), key::transparent);
+        const Canvas front = load(data + "/graphics/screens/" + std::string(name) + "_front.png");
+        screen.blit(front, 0, 600 - front.height(), key::transparent);
+        sheet.place(half_size(screen), 1, false);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png\n", argv[0]);
+        return 2;
+    }
+    const std::string data = argv[1];
+    TTF_Init();
+    TTF_Font* font = TTF_OpenFont((data + "/simfang.ttf").c_str(), 11);
+    Sheet sheet(2000, font);
+    add_fighters(sheet, data);
+    add_sprites(sheet, data);
+    add_settings(sheet, data);
+    if (font) TTF_CloseFont(font);
+    TTF_Quit();
+    return write_png(sheet.finish(), argv[2]) ? 0 : 1;
+}
