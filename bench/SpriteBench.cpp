@@ -272,6 +272,13 @@ int main(int argc, char** argv) {
                  sprite_cpu[0], median(std::vector<double>(sprite_cpu.begin() + (runs > 1), sprite_cpu.end())),
                  median(floor_cpu), sprite_cpu[0] / median(floor_cpu),
                  median(std::vector<double>(sprite_cpu.begin() + (runs > 1), sprite_cpu.end())) / median(floor_cpu));
+    // The design redraws and presents the loading screen before every fighter sheet; those
+    // 130 presents are part of the loading but not of any decoding floor.
+    const double later_cpu =
+        median(std::vector<double>(sprite_cpu.begin() + (runs > 1), sprite_cpu.end()));
+    std::fprintf(figures, "processor time without the loading screens: later runs %.1f ms, "
+                 "ratio %.2f\n", later_cpu - median(screens),
+                 (later_cpu - median(screens)) / median(floor_cpu));
     std::fprintf(figures, "peak resident memory of the started program: %.1f MB (target < 400 MB); "
                 "%.1f MB before the sprite sheets\n",
                 peak_started / 1024.0, rss_before_sprites / 1024.0);
