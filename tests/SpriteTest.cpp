@@ -164,20 +164,6 @@ TEST_F(SpriteTest, ADrawingWithHundredsOfColoursIsRecolouredAlike) {
     }
 }
 
-TEST_F(SpriteTest, ReplacementsComeInTheirContractOrder) {
-    // The sword colours go before the capes and the eyes, and the head goes last.
-    const std::vector<ColourSwap> swaps = AgentSprite::recolouring(VARIANT_YELLOW_CAPE);
-    ASSERT_EQ(swaps.size(), 7u);
-    EXPECT_EQ(swaps[0].from, Pixel::sword_on_body);
-    EXPECT_EQ(swaps[1].from, Pixel::sword_on_cape);
-    EXPECT_EQ(swaps[2].from, Pixel::special);
-    EXPECT_EQ(swaps[3].from, Pixel::sword);
-    EXPECT_EQ(swaps[4].from, Pixel::cape);
-    EXPECT_EQ(swaps[5].from, Pixel::eyes);
-    EXPECT_EQ(swaps[6].from, Pixel::head);
-    EXPECT_TRUE(AgentSprite::recolouring(VARIANT_SHEET).empty());
-}
-
 TEST_F(SpriteTest, FightersAreStoredWithKeyedPicturesAndNoRunLengthLocking) {
     drawings::save(every_key_colour(), "fighter.png");
     AgentSprite sprite("fighter.png");

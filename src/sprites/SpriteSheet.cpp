@@ -89,11 +89,10 @@ void SpriteSheet::load_named() {
 }
 
 void SpriteSheet::start() {
+    // A second start replaces everything the first one made.
+    end();
     Error::open("Loading sprite sheets...");
     health_sword = new Sprite("graphics/screens/sword.png");
-    delete_all(base);
-    delete_all(agent);
-    delete fighter_pixels;
     fighter_pixels = new PixelArena(FIGHTER_PIXELS_RESERVED);
     load_agents();
     load_base();
