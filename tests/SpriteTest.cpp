@@ -6,6 +6,7 @@
 #include "Drawings.h"
 #include "core/Pixel.h"
 #include "sprites/AgentSprite.h"
+#include "sprites/PixelArena.h"
 #include "sprites/Sprite.h"
 
 using drawings::Rows;
@@ -162,6 +163,29 @@ TEST_F(SpriteTest, ADrawingWithHundredsOfColoursIsRecolouredAlike) {
         EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
             << "mirror of variant " << v;
     }
+}
+
+TEST_F(SpriteTest, PicturesFromAnArenaEqualThoseWithoutAndAFullArenaFallsBack) {
+    drawings::save(every_key_colour(), "fighter.png");
+    AgentSprite plain("fighter.png");
+    // Room for 10 of the 53 made pictures: the rest come from the video library.
+    const size_t picture_bytes = 12 * 3 * sizeof(Uint32);
+    PixelArena small(10 * picture_bytes);
+    {
+        AgentSprite pooled("fighter.png", &small);
+        EXPECT_EQ(small.used_bytes(), 10 * picture_bytes);
+        for (int v = 0; v < VARIANT_COUNT; ++v) {
+            EXPECT_EQ(drawings::read(pooled.images[v].get()), drawings::read(plain.images[v].get()));
+            EXPECT_EQ(drawings::read(pooled.mirrored[v].get()),
+                      drawings::read(plain.mirrored[v].get()));
+        }
+    }
+    EXPECT_EQ(small.take(1), nullptr);
+    PixelArena roomy(1 << 20);
+    Uint32* a = roomy.take(3);
+    Uint32* b = roomy.take(5);
+    EXPECT_EQ(b, a + 3);
+    EXPECT_EQ(roomy.take(1 << 20), nullptr);
 }
 
 TEST_F(SpriteTest, FightersAreStoredWithKeyedPicturesAndNoRunLengthLocking) {
