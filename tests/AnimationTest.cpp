@@ -279,14 +279,6 @@ TEST_F(FrameDrawingTest, AttackPointsLeftOfTheCentreAreMirroredLikeTheOthers) {
     EXPECT_EQ(left[1], Coord(100, 480));
 }
 
-TEST_F(FrameDrawingTest, APoseWithoutAttackPointsHasNoAttackPositions) {
-    drawings::save(drawings::blank(10, 10, Pixel::black), "21.png");
-    SpriteSheet::agent[21] = new AgentSprite("21.png");
-    const AgentFrame* swing = static_cast<AgentFrame*>(frames_of(Animation::airatk)[2]);
-    EXPECT_TRUE(swing->attack_positions(Coord(0, 0), false).empty());
-    EXPECT_TRUE(swing->attack_positions(Coord(0, 0), true).empty());
-}
-
 TEST_F(FrameDrawingTest, FramesDrawTheirPictureWithShiftAndVariant) {
     const Uint32 five = Pixel::make(5, 50, 5);
     const Uint32 six = Pixel::make(6, 60, 6);

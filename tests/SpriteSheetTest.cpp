@@ -165,7 +165,9 @@ TEST_F(SpriteSheetTest, EndEmptiesEveryTableAndStartCanRunAgain) {
     EXPECT_EQ(SpriteSheet::health_sword, nullptr);
     EXPECT_EQ(SpriteSheet::img_end3, nullptr);
     SpriteSheet::start();
+    SpriteSheet::start();
     EXPECT_EQ(SpriteSheet::agent.size(), 130u);
+    EXPECT_EQ(SpriteSheet::base.size(), 66u);
 }
 
 TEST_F(SpriteSheetTest, AMissingPlainSpriteHaltsAfterEveryFighterHasLoaded) {

@@ -6,6 +6,7 @@
 #include "Drawings.h"
 #include "core/Pixel.h"
 #include "sprites/AgentSprite.h"
+#include "sprites/PixelArena.h"
 #include "sprites/Sprite.h"
 
 using drawings::Rows;
@@ -147,18 +148,44 @@ TEST_F(SpriteTest, OnePassGivesExactlyWhatTheReplacementsInOrderGive) {
     }
 }
 
-TEST_F(SpriteTest, ReplacementsComeInTheirContractOrder) {
-    // The sword colours go before the capes and the eyes, and the head goes last.
-    const std::vector<ColourSwap> swaps = AgentSprite::recolouring(VARIANT_YELLOW_CAPE);
-    ASSERT_EQ(swaps.size(), 7u);
-    EXPECT_EQ(swaps[0].from, Pixel::sword_on_body);
-    EXPECT_EQ(swaps[1].from, Pixel::sword_on_cape);
-    EXPECT_EQ(swaps[2].from, Pixel::special);
-    EXPECT_EQ(swaps[3].from, Pixel::sword);
-    EXPECT_EQ(swaps[4].from, Pixel::cape);
-    EXPECT_EQ(swaps[5].from, Pixel::eyes);
-    EXPECT_EQ(swaps[6].from, Pixel::head);
-    EXPECT_TRUE(AgentSprite::recolouring(VARIANT_SHEET).empty());
+TEST_F(SpriteTest, ADrawingWithHundredsOfColoursIsRecolouredAlike) {
+    // 400 distinct colours first, the key colours only in the last row.
+    Rows drawing = drawings::blank(20, 21, 0);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) drawing[y][x] = Pixel::make(x * 12 + 3, y * 12 + 3, 77);
+    const std::vector<Uint32> keys = Palette().colours();
+    for (size_t x = 0; x < keys.size(); ++x) drawing[20][x] = keys[x];
+    drawings::save(drawing, "fire.png");
+    AgentSprite sprite("fire.png");
+    for (int v = 0; v < VARIANT_COUNT; ++v) {
+        const Rows plain = sequential(sprite.images[0].get(), v);
+        EXPECT_EQ(drawings::read(sprite.images[v].get()), plain) << "variant " << v;
+        EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
+            << "mirror of variant " << v;
+    }
+}
+
+TEST_F(SpriteTest, PicturesFromAnArenaEqualThoseWithoutAndAFullArenaFallsBack) {
+    drawings::save(every_key_colour(), "fighter.png");
+    AgentSprite plain("fighter.png");
+    // Room for 10 of the 53 made pictures: the rest come from the video library.
+    const size_t picture_bytes = 12 * 3 * sizeof(Uint32);
+    PixelArena small(10 * picture_bytes);
+    {
+        AgentSprite pooled("fighter.png", &small);
+        EXPECT_EQ(small.used_bytes(), 10 * picture_bytes);
+        for (int v = 0; v < VARIANT_COUNT; ++v) {
+            EXPECT_EQ(drawings::read(pooled.images[v].get()), drawings::read(plain.images[v].get()));
+            EXPECT_EQ(drawings::read(pooled.mirrored[v].get()),
+                      drawings::read(plain.mirrored[v].get()));
+        }
+    }
+    EXPECT_EQ(small.take(1), nullptr);
+    PixelArena roomy(1 << 20);
+    Uint32* a = roomy.take(3);
+    Uint32* b = roomy.take(5);
+    EXPECT_EQ(b, a + 3);
+    EXPECT_EQ(roomy.take(1 << 20), nullptr);
 }
 
 TEST_F(SpriteTest, FightersAreStoredWithKeyedPicturesAndNoRunLengthLocking) {

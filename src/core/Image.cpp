@@ -81,7 +81,10 @@ Image::~Image() {
     if (owned && surface) SDL_FreeSurface(surface);
 }
 
-Image* Image::wrap_display(SDL_Surface* display) { return new Image(display, false, false); }
+// Unkeyed: the display is presented by a blit of the whole surface (SDL 1.2 on SDL 2), which
+// would honour a key and leave every pixel of the key colour unpresented. The key colours
+// are not even made yet when the screen opens, so the key would be black.
+Image* Image::wrap_display(SDL_Surface* display) { return new Image(display, true, false); }
 
 void Image::open() {
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);

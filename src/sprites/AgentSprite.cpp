@@ -119,10 +119,10 @@ std::vector<ColourSwap> AgentSprite::recolouring(int v) {
     return swaps;
 }
 
-AgentSprite::AgentSprite(const std::string& path) : Sprite(path) {
+AgentSprite::AgentSprite(const std::string& path, PixelArena* arena) : Sprite(path) {
     offset = Coord(w() / 2, h());
     add_features();
-    add_variants();
+    add_variants(arena);
     offset = Coord(static_cast<int>(w() * 0.5), h());
 }
 
@@ -134,61 +134,88 @@ void AgentSprite::add_features() {
             if (drawing->get_pixel(Coord(x, y)) == Pixel::special) specials.emplace_back(x, y);
 }
 
-void AgentSprite::index_key_colours() {
-    keys.clear();
+void AgentSprite::index_colours() {
+    // The colours some recolouring replaces come first, so that only colours that every
+    // variant keeps can be left beyond the palette.
+    palette.clear();
     for (int v = 1; v < VARIANT_COUNT; ++v)
         for (const ColourSwap& s : recolouring(v))
-            if (std::find(keys.begin(), keys.end(), s.from) == keys.end()) keys.push_back(s.from);
-
+            if (std::find(palette.begin(), palette.end(), s.from) == palette.end())
+                palette.push_back(s.from);
     SDL_Surface* drawing = images[0]->surface;
     SurfaceLock lock(images[0].get());
-    key_of_pixel.assign(static_cast<size_t>(w()) * h(), 0);
+    colour_index.assign(static_cast<size_t>(w()) * h(), 0);
+    Uint32 last = 0;
+    Uint8 last_index = 0;
     for (int y = 0; y < h(); ++y) {
         const Uint32* source = row_of(drawing, y);
-        Uint8* marks = &key_of_pixel[static_cast<size_t>(y) * w()];
+        Uint8* index = &colour_index[static_cast<size_t>(y) * w()];
         for (int x = 0; x < w(); ++x) {
-            const auto found = std::find(keys.begin(), keys.end(), source[x]);
-            if (found != keys.end()) marks[x] = static_cast<Uint8>(1 + (found - keys.begin()));
+            // Drawings are mostly runs of one colour.
+            if (source[x] != last || last_index == 0) {
+                last = source[x];
+                const auto found = std::find(palette.begin(), palette.end(), last);
+                if (found != palette.end()) {
+                    last_index = static_cast<Uint8>(1 + (found - palette.begin()));
+                } else if (palette.size() < MAX_PALETTE) {
+                    palette.push_back(last);
+                    last_index = static_cast<Uint8>(palette.size());
+                } else {
+                    last_index = 0;
+                }
+            }
+            index[x] = last_index;
         }
     }
 }
 
-Image* AgentSprite::blank_image() const {
+Image* AgentSprite::blank_image(PixelArena* arena) const {
     const SDL_PixelFormat* f = images[0]->surface->format;
+    Uint32* pixels = arena && f->BytesPerPixel == sizeof(Uint32)
+                         ? arena->take(static_cast<size_t>(w()) * h())
+                         : nullptr;
     // Keyed pictures need no alpha channel; the key colour marks what is not drawn.
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w(), h(), f->BitsPerPixel, f->Rmask,
-                                          f->Gmask, f->Bmask, 0);
+    SDL_Surface* s =
+        pixels ? SDL_CreateRGBSurfaceFrom(pixels, w(), h(), f->BitsPerPixel,
+                                          w() * static_cast<int>(sizeof(Uint32)), f->Rmask,
+                                          f->Gmask, f->Bmask, 0)
+               : SDL_CreateRGBSurface(SDL_SWSURFACE, w(), h(), f->BitsPerPixel, f->Rmask,
+                                      f->Gmask, f->Bmask, 0);
     if (!s) Error::halt("AgentSprite: Failed to create a surface of " + Utility::str(w()) + " x " +
                         Utility::str(h()));
     return new Image(s, false);
 }
 
-// Writes the drawing through `table` (indexed by key_of_pixel; entry 0 unused) into
-// `straight` and, mirrored, into `flipped`; either may be null.
+// Writes the drawing through `table` (indexed by colour_index; entry 0 unused) into
+// `straight` and, mirrored, into `flipped`; `straight` may be null.
 void AgentSprite::paint(const std::vector<Uint32>& table, Image* straight, Image* flipped) const {
     SDL_Surface* drawing = images[0]->surface;
     SurfaceLock source_lock(images[0].get());
     const int width = w();
     for (int y = 0; y < h(); ++y) {
         const Uint32* source = row_of(drawing, y);
-        const Uint8* marks = &key_of_pixel[static_cast<size_t>(y) * width];
-        Uint32* out = straight ? row_of(straight->surface, y) : nullptr;
-        Uint32* mirror_out = flipped ? row_of(flipped->surface, y) + width - 1 : nullptr;
-        for (int x = 0; x < width; ++x) {
-            const Uint32 colour = marks[x] ? table[marks[x]] : source[x];
-            if (out) out[x] = colour;
-            if (mirror_out) mirror_out[-x] = colour;
+        const Uint8* index = &colour_index[static_cast<size_t>(y) * width];
+        Uint32* mirror_out = row_of(flipped->surface, y) + width - 1;
+        if (straight) {
+            Uint32* out = row_of(straight->surface, y);
+            for (int x = 0; x < width; ++x) {
+                const Uint32 colour = index[x] ? table[index[x]] : source[x];
+                out[x] = colour;
+                mirror_out[-x] = colour;
+            }
+        } else {
+            for (int x = 0; x < width; ++x) mirror_out[-x] = source[x];
         }
     }
 }
 
-void AgentSprite::add_variant(int v) {
+void AgentSprite::add_variant(int v, PixelArena* arena) {
     const std::vector<ColourSwap> swaps = recolouring(v);
-    std::vector<Uint32> table(keys.size() + 1, 0);
-    for (size_t k = 0; k < keys.size(); ++k) table[k + 1] = recoloured(keys[k], swaps);
+    std::vector<Uint32> table(palette.size() + 1, 0);
+    for (size_t k = 0; k < palette.size(); ++k) table[k + 1] = recoloured(palette[k], swaps);
 
-    Image* flipped = blank_image();
-    Image* straight = v == VARIANT_SHEET ? nullptr : blank_image();
+    Image* flipped = blank_image(arena);
+    Image* straight = v == VARIANT_SHEET ? nullptr : blank_image(arena);
     {
         SurfaceLock flipped_lock(flipped);
         if (straight) straight->open();
@@ -203,11 +230,11 @@ void AgentSprite::add_variant(int v) {
     mirrored.emplace_back(flipped);
 }
 
-void AgentSprite::add_variants() {
-    index_key_colours();
-    for (int v = 1; v < VARIANT_COUNT; ++v) add_variant(v);
-    add_variant(VARIANT_SHEET);
-    keys.clear();
-    key_of_pixel.clear();
-    key_of_pixel.shrink_to_fit();
+void AgentSprite::add_variants(PixelArena* arena) {
+    index_colours();
+    for (int v = 1; v < VARIANT_COUNT; ++v) add_variant(v, arena);
+    add_variant(VARIANT_SHEET, arena);
+    palette.clear();
+    colour_index.clear();
+    colour_index.shrink_to_fit();
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Coord.h"
+#include "sprites/PixelArena.h"
 #include "sprites/Sprite.h"
 
 // One replacement of a recolouring: every pixel of colour `from` becomes `to`.
@@ -17,7 +18,9 @@ struct ColourSwap {
 // the attack points marked in the drawing.
 class AgentSprite : public Sprite {
 public:
-    explicit AgentSprite(const std::string& path);
+    // The recoloured and mirrored pictures take their pixels from `arena` while it has
+    // room (it must then outlive the sprite), else from the video library.
+    explicit AgentSprite(const std::string& path, PixelArena* arena = nullptr);
 
     // The replacements that turn the drawing into variant `v`, in the order they apply;
     // each works on the result of the ones before. Empty for variant 0.
@@ -30,15 +33,17 @@ private:
     void add_features();
     // Makes variant v and its mirror image in one pass over the drawing; for variant 0,
     // which is the drawing itself, only the mirror image.
-    void add_variant(int v);
+    void add_variant(int v, PixelArena* arena);
     // Variants 1 to 26 in order, then the mirror image of the drawing itself.
-    void add_variants();
-    void index_key_colours();
-    Image* blank_image() const;
+    void add_variants(PixelArena* arena);
+    void index_colours();
+    Image* blank_image(PixelArena* arena) const;
     void paint(const std::vector<Uint32>& table, Image* straight, Image* flipped) const;
 
-    // While loading: the colours any recolouring replaces, and for each pixel of the
-    // drawing 1 + its index in that list, or 0 for a colour no recolouring touches.
-    std::vector<Uint32> keys;
-    std::vector<Uint8> key_of_pixel;
+    // While loading: the colours any recolouring replaces, then the drawing's other
+    // colours up to MAX_PALETTE in all, and for each pixel 1 + its colour's place there,
+    // or 0 for a colour beyond them (one no recolouring touches, copied as it is).
+    static constexpr size_t MAX_PALETTE = 255;
+    std::vector<Uint32> palette;
+    std::vector<Uint8> colour_index;
 };

@@ -15,8 +15,12 @@ Sprite* SpriteSheet::img_floor = nullptr;
 Sprite* SpriteSheet::img_end1 = nullptr;
 Sprite* SpriteSheet::img_end2 = nullptr;
 Sprite* SpriteSheet::img_end3 = nullptr;
+PixelArena* SpriteSheet::fighter_pixels = nullptr;
 
 namespace {
+// Address space only; what the pictures do not touch costs nothing.
+const size_t FIGHTER_PIXELS_RESERVED = size_t(1) << 30;
+
 Sprite* centred(const std::string& path) {
     Sprite* s = new Sprite(path);
     s->offset = Coord(static_cast<int>(s->w() * 0.5), static_cast<int>(s->h() * 0.5));
@@ -60,7 +64,8 @@ void SpriteSheet::load_agents() {
     agent.reserve(AGENT_SPRITES);
     for (int n = 0; n < AGENT_SPRITES; ++n) {
         draw_loading_screen(n);
-        agent.push_back(new AgentSprite("graphics/agents/" + Utility::str(n) + ".png"));
+        agent.push_back(
+            new AgentSprite("graphics/agents/" + Utility::str(n) + ".png", fighter_pixels));
     }
 }
 
@@ -84,10 +89,11 @@ void SpriteSheet::load_named() {
 }
 
 void SpriteSheet::start() {
+    // A second start replaces everything the first one made.
+    end();
     Error::open("Loading sprite sheets...");
     health_sword = new Sprite("graphics/screens/sword.png");
-    delete_all(base);
-    delete_all(agent);
+    fighter_pixels = new PixelArena(FIGHTER_PIXELS_RESERVED);
     load_agents();
     load_base();
     load_named();
@@ -96,6 +102,9 @@ void SpriteSheet::start() {
 
 void SpriteSheet::end() {
     delete_all(agent);
+    // Only once no fighter picture is left.
+    delete fighter_pixels;
+    fighter_pixels = nullptr;
     delete_all(base);
     delete_one(health_sword);
     delete_one(blood_sword);

@@ -3,6 +3,7 @@
 
 #include "core/Coord.h"
 #include "sprites/AgentSprite.h"
+#include "sprites/PixelArena.h"
 #include "sprites/Sprite.h"
 
 // Every picture of the game, loaded once at start-up behind a loading screen and kept
@@ -23,6 +24,8 @@ public:
     static Sprite* img_end1;
     static Sprite* img_end2;
     static Sprite* img_end3;
+    // Pixel memory of the fighters' recoloured and mirrored pictures.
+    static PixelArena* fighter_pixels;
 
     static void start();
     static void end();
