@@ -103,7 +103,8 @@ Composition track2() {
     c.melody = {K::BRASS, 1, 0.9f, 0.1f};
     c.counter = {K::BRASS, 0, 0.5f, -0.3f};
     c.pad = {K::CHOIR, 0, 0.35f, 0.0f};
-    c.bass = {K::BOWED, -1, 0.8f, 0.0f};
+    // Brass, not bowed strings, for the ostinato: its quick attack keeps the eighths crisp.
+    c.bass = {K::BRASS, -1, 0.6f, 0.0f};
     c.arp = {K::PLUCK, 1, 0.3f, 0.5f};
     c.drum_gain = 1.0f;
     c.reverb = 0.3f;
