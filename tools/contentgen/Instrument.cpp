@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Biquad.h"
+#include "OnePole.h"
 #include "Noise.h"
 #include "Oscillator.h"
 #include "Rng.h"

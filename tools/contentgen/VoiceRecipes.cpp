@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Biquad.h"
+#include "OnePole.h"
 #include "Noise.h"
 #include "Reverb.h"
 #include "Shaping.h"
