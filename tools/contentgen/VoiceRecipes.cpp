@@ -9,6 +9,7 @@
 #include "Reverb.h"
 #include "Shaping.h"
 #include "Voice.h"
+#include "Wander.h"
 
 namespace contentgen {
 namespace {
@@ -28,6 +29,12 @@ void add_breath(Mono& s, std::uint64_t seed, float level) {
         const float env = follow.process(std::fabs(x));
         x += band.process(noise.white()) * env * level;
     }
+}
+
+// Fast uneven wavering of loudness: the strain of a throat forced by pain.
+void roughen(Mono& s, std::uint64_t seed, float depth) {
+    Wander shake(seed + 5, 45.0f);
+    for (float& x : s) x *= 1.0f - depth + 2.0f * depth * shake.next();
 }
 
 Wave place(const Mono& s, float pan, float wet, float room) {
@@ -52,6 +59,7 @@ Wave VoiceRecipes::grunt(std::uint64_t seed, const SoundEffects::Params& p) {
     Shaping::trim(s, 0.01f);
     s = Shaping::warp(s, p.b, p.b * 0.85f);
     add_breath(s, seed, 0.5f);
+    roughen(s, seed, 0.2f);
     filter(s, Biquad::Kind::HIGHPASS, 90.0f, 0.7f);
     filter(s, Biquad::Kind::LOWPASS, 3200.0f, 0.7f);
     Shaping::saturate(s, 2.5f);
@@ -66,6 +74,7 @@ Wave VoiceRecipes::death_cry(std::uint64_t seed, const SoundEffects::Params& p) 
     // The cry sinks and slows as the man falls.
     s = Shaping::warp(s, 0.95f, p.b, 0.02f, 5.5f);
     add_breath(s, seed, 0.6f);
+    roughen(s, seed, 0.25f);
     filter(s, Biquad::Kind::HIGHPASS, 100.0f, 0.7f);
     filter(s, Biquad::Kind::PEAK, 1100.0f, 1.0f);
     filter(s, Biquad::Kind::LOWPASS, 3500.0f, 0.7f);
