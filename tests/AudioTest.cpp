@@ -190,12 +190,14 @@ TEST(Music, EveryTrackDecodesLongEnoughAndLoops) {
     }
 }
 
-TEST(Music, NoTrackFallsSilentForLong) {
+TEST(Music, NoTrackFallsSilentBeforeItsClose) {
     for (const char* name : TRACKS) {
         const Decoded d = decode(DATA + "/music/" + name + ".ogg");
         ASSERT_TRUE(d.ok) << name;
         const std::size_t second = static_cast<std::size_t>(d.rate);
-        for (std::size_t at = 0; at + second <= d.left.size(); at += second)
+        // A piece may close with a bar's rest in which its hall rings out.
+        const std::size_t close = 3 * second;
+        for (std::size_t at = 0; at + second + close <= d.left.size(); at += second)
             ASSERT_GT(rms(d.left, at, at + second), 0.003f) << name << " is silent in second " << at / second;
     }
 }

@@ -48,10 +48,11 @@ Composition ironvale() {
          "6 - - - 5 - 4 - 3 - - - 4 - - - 5 - - - 4 - 3 - 1 - - - - - - - "
          "3 - - - 4 - 5 - 6 - - - 1' - - - 7# - - - 6 - 5 - 7#, - - - - - - -",
          "", "1 - - - - - - -", "1 . 5 . 8 . 5 .", "d . . . d . . .", true},
-        // The close: a cadence home to the tonic, from which the introduction begins again.
-        {'E', "4 5+ 1 1",
-         "6 - 5 - 4 - 3 - 2 - 7#, - 5, - - - 1 - - - - - - - - - - - - - . .",
-         "4 - - - - - - - 5 - - - 7#, - - - 3 - - - - - - - 1 - - - - - - -",
+        // The close: a cadence home to the tonic and a bar's silence in which the hall rings
+        // out, so the theme ends cleanly when played once and flows into its start when looped.
+        {'E', "4 5+ 1 .",
+         "6 - 5 - 4 - 3 - 2 - 7#, - 5, - - - 1 - - - - - - - . . . . . . . .",
+         "4 - - - - - - - 5 - - - 7#, - - - 3 - - - - - - - . . . . . . . .",
          "1 - - - 5 - - -", "1 5 8 5 3 5 8 5", "D . t . D . . .", true},
     };
     c.form = "IABaCBE";

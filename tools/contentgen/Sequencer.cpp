@@ -183,10 +183,11 @@ std::vector<Sequencer::Note> Sequencer::drum_notes(const Composition& piece) {
     for (char c : piece.form) {
         const Section* s = section(piece, c);
         if (s == nullptr) continue;
-        const std::size_t bars = tokens(s->chords).size();
+        const std::vector<std::string> chords = tokens(s->chords);
         const std::vector<std::string> strokes = tokens(s->drums);
-        for (std::size_t b = 0; b < bars; ++b) {
-            for (std::size_t i = 0; i < strokes.size() && i < static_cast<std::size_t>(piece.steps_per_bar); ++i) {
+        for (std::size_t b = 0; b < chords.size(); ++b) {
+            const bool pause = chords[b] == ".";
+            for (std::size_t i = 0; !pause && i < strokes.size() && i < static_cast<std::size_t>(piece.steps_per_bar); ++i) {
                 const char d = strokes[i][0];
                 const double at = bar_at + static_cast<double>(i) * step;
                 if (d == 'D') notes.push_back({at, step, 40, 1.0f});
