@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -241,8 +242,10 @@ TEST(Texts, EveryLineFitsItsPlaceOnTheScreen) {
 }
 
 TEST(ContentGenerator, GeneratingAgainGivesIdenticalSounds) {
-    const std::string folder = testing::TempDir() + "ironvale_regenerated";
-    ASSERT_EQ(std::system(("rm -rf '" + folder + "'").c_str()), 0);
+    // A folder of its own, as several builds may run their tests at once.
+    std::string name = testing::TempDir() + "ironvale_regenerated_XXXXXX";
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
+    const std::string folder = name;
     const int status = std::system(("'" + std::string(IRONVALE_CONTENTGEN_BINARY) + "' '" + folder + "' > /dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     for (const BankEffect& e : EFFECTS) {
