@@ -1,7 +1,7 @@
 #include "SoundEffects.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "Biquad.h"
 #include "Envelope.h"
