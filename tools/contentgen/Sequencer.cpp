@@ -1,5 +1,6 @@
 #include "Sequencer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -11,6 +12,10 @@ namespace contentgen {
 namespace {
 // Release and reverb tails longer than this are not heard again at the loop's start.
 constexpr double TAIL_SECONDS = 4.0;
+// Every piece is brought to about the same loudness, its peaks kept below the ceiling.
+constexpr float PEAK = 0.72f;
+constexpr float LOUDNESS = 0.11f;
+constexpr float CEILING = 0.82f;
 
 float midi_hz(int midi) { return 440.0f * std::pow(2.0f, (midi - 69) / 12.0f); }
 
@@ -219,6 +224,17 @@ void Sequencer::mix_part(Wave& mix, const std::vector<Note>& notes, const Part& 
     mix.add_mono(mono, 0, part.gain, part.pan);
 }
 
+void Sequencer::match_loudness(Wave& mix) {
+    mix.normalise(PEAK);
+    // Plucked pieces have sharp peaks and would sound quieter than the rest: lift them and
+    // round off the few peaks that then stand out.
+    const float rms = mix.rms();
+    if (rms <= 0.0f || rms >= LOUDNESS) return;
+    const float gain = std::min(LOUDNESS / rms, 1.6f);
+    for (std::vector<float>* channel : {&mix.left, &mix.right})
+        for (float& x : *channel) x = CEILING * std::tanh(x * gain / CEILING);
+}
+
 Wave Sequencer::render(const Composition& piece) {
     const double length = length_seconds(piece);
     Wave mix = Wave::of_seconds(length + TAIL_SECONDS);
@@ -232,7 +248,7 @@ Wave Sequencer::render(const Composition& piece) {
     Reverb hall(1.2f, 0.45f, 0.82f);
     hall.apply(mix, piece.reverb, 0.0);
     mix.wrap_tail(static_cast<std::size_t>(length * Wave::RATE));
-    mix.normalise(0.72f);
+    match_loudness(mix);
     return mix;
 }
 }
