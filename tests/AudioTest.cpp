@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -86,13 +87,13 @@ void expect_seamless(const Decoded& d, const std::string& name, bool steady) {
     }
 }
 
-struct EffectSpec {
+struct BankEffect {
     const char* name;
     double min_seconds, max_seconds;
 };
 
 // Every file of the sound bank with the length range its event needs.
-const std::vector<EffectSpec> EFFECTS = {
+const std::vector<BankEffect> EFFECTS = {
     {"clash1", 0.3, 0.8}, {"clash2", 0.3, 0.8}, {"clash3", 0.3, 0.8},
     {"oof1", 0.2, 0.5}, {"oof2", 0.2, 0.5}, {"oof3", 0.2, 0.5}, {"oof4", 0.2, 0.5},
     {"die1", 0.6, 1.5}, {"die2", 0.6, 1.5}, {"die3", 0.6, 1.5},
@@ -136,7 +137,7 @@ std::string lower(std::string s) {
 }
 
 TEST(SoundEffects, EveryEffectDecodesAtTheMixerFormatWithItsLength) {
-    for (const EffectSpec& e : EFFECTS) {
+    for (const BankEffect& e : EFFECTS) {
         const Decoded d = decode(DATA + "/sfx/" + e.name + ".ogg");
         ASSERT_TRUE(d.ok) << e.name;
         EXPECT_EQ(d.rate, 22050) << e.name;
@@ -147,7 +148,7 @@ TEST(SoundEffects, EveryEffectDecodesAtTheMixerFormatWithItsLength) {
 }
 
 TEST(SoundEffects, EveryEffectIsAudibleAndUnclipped) {
-    for (const EffectSpec& e : EFFECTS) {
+    for (const BankEffect& e : EFFECTS) {
         const Decoded d = decode(DATA + "/sfx/" + e.name + ".ogg");
         ASSERT_TRUE(d.ok) << e.name;
         EXPECT_GT(rms(d.left, 0, d.left.size()) + rms(d.right, 0, d.right.size()), 0.03f) << e.name << " is nearly silent";
@@ -156,7 +157,7 @@ TEST(SoundEffects, EveryEffectIsAudibleAndUnclipped) {
 }
 
 TEST(SoundEffects, OneShotsStartAndEndInSilence) {
-    for (const EffectSpec& e : EFFECTS) {
+    for (const BankEffect& e : EFFECTS) {
         if (is_loop(e.name)) continue;
         const Decoded d = decode(DATA + "/sfx/" + e.name + ".ogg");
         ASSERT_TRUE(d.ok) << e.name;
@@ -190,12 +191,14 @@ TEST(Music, EveryTrackDecodesLongEnoughAndLoops) {
     }
 }
 
-TEST(Music, NoTrackFallsSilentForLong) {
+TEST(Music, NoTrackFallsSilentBeforeItsClose) {
     for (const char* name : TRACKS) {
         const Decoded d = decode(DATA + "/music/" + name + ".ogg");
         ASSERT_TRUE(d.ok) << name;
         const std::size_t second = static_cast<std::size_t>(d.rate);
-        for (std::size_t at = 0; at + second <= d.left.size(); at += second)
+        // A piece may close with a bar's rest in which its hall rings out.
+        const std::size_t close = 3 * second;
+        for (std::size_t at = 0; at + second + close <= d.left.size(); at += second)
             ASSERT_GT(rms(d.left, at, at + second), 0.003f) << name << " is silent in second " << at / second;
     }
 }
@@ -239,11 +242,13 @@ TEST(Texts, EveryLineFitsItsPlaceOnTheScreen) {
 }
 
 TEST(ContentGenerator, GeneratingAgainGivesIdenticalSounds) {
-    const std::string folder = testing::TempDir() + "ironvale_regenerated";
-    ASSERT_EQ(std::system(("rm -rf '" + folder + "'").c_str()), 0);
+    // A folder of its own, as several builds may run their tests at once.
+    std::string name = testing::TempDir() + "ironvale_regenerated_XXXXXX";
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
+    const std::string folder = name;
     const int status = std::system(("'" + std::string(IRONVALE_CONTENTGEN_BINARY) + "' '" + folder + "' > /dev/null").c_str());
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    for (const EffectSpec& e : EFFECTS) {
+    for (const BankEffect& e : EFFECTS) {
         const std::string file = std::string("/sfx/") + e.name + ".ogg";
         EXPECT_TRUE(read_file(DATA + file) == read_file(folder + file)) << file << " differs";
     }

@@ -1,10 +1,13 @@
 // The sound generator's sequencer, its compositions and its signal building blocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
+#include "Biquad.h"
 #include "Compositions.h"
+#include "Reverb.h"
 #include "Rng.h"
 #include "Sequencer.h"
 #include "Wave.h"
@@ -112,6 +115,17 @@ TEST(Sequencer, BassAndDrumPatternsRepeatEveryBarOnTheBarsChord) {
     EXPECT_LT(drums[0].midi, drums[1].midi);  // deep stroke below the rim
 }
 
+TEST(Sequencer, APauseBarSilencesTheAccompaniment) {
+    const Section a{'A', "1 .", "1 - - - - - - - . . . . . . . .", "", "1 . 1 . 1 . 1 .", "1 5 8 5 1 5 8 5", "D . t . D . t .", true};
+    const Composition piece = tiny(a, "A");
+    for (const std::vector<Sequencer::Note>& part :
+         {Sequencer::chord_notes(piece), Sequencer::pattern_notes(piece, true), Sequencer::pattern_notes(piece, false), Sequencer::drum_notes(piece)}) {
+        ASSERT_FALSE(part.empty());
+        for (const Sequencer::Note& n : part) EXPECT_LT(n.start + n.length, 2.0 + 1e-9);
+    }
+    EXPECT_DOUBLE_EQ(Sequencer::length_seconds(piece), 4.0);
+}
+
 TEST(Compositions, EveryPieceIsWellFormed) {
     std::set<std::string> files;
     for (const Composition& piece : Compositions::all()) {
@@ -141,7 +155,8 @@ TEST(Compositions, EveryPieceIsWellFormed) {
                 EXPECT_TRUE(n == 0 || n == static_cast<std::size_t>(piece.steps_per_bar)) << *bar;
             }
             for (const std::string& chord : Sequencer::tokens(s.chords))
-                EXPECT_TRUE(chord.size() <= 2 && chord[0] >= '1' && chord[0] <= '7' && (chord.size() == 1 || chord[1] == '+')) << chord;
+                EXPECT_TRUE(chord == "." || (chord.size() <= 2 && chord[0] >= '1' && chord[0] <= '7' && (chord.size() == 1 || chord[1] == '+')))
+                    << chord;
         }
         EXPECT_GE(Sequencer::length_seconds(piece), piece.file == "Ironvale" ? 120.0 : 60.0);
     }
@@ -197,4 +212,87 @@ TEST(Rng, SeedsReplayTheirSequenceAndStayInRange) {
         EXPECT_LT(k, 7);
     }
     EXPECT_TRUE(differs);
+}
+
+namespace {
+// Period of a steady tone by autocorrelation, in samples, searched between the given lags.
+int period_of(const std::vector<float>& s, std::size_t from, std::size_t length, int min_lag, int max_lag) {
+    int best = 0;
+    double best_score = -1e30;
+    for (int lag = min_lag; lag <= max_lag; ++lag) {
+        double score = 0.0;
+        for (std::size_t i = from; i < from + length; ++i) score += s[i] * s[i + static_cast<std::size_t>(lag)];
+        if (score > best_score) {
+            best_score = score;
+            best = lag;
+        }
+    }
+    return best;
+}
+
+float tone_level(contentgen::Biquad filter, float freq) {
+    float level = 0.0f;
+    for (int i = 0; i < Wave::RATE / 2; ++i) {
+        const float y = filter.process(std::sin(6.2831853f * freq * static_cast<float>(i) / Wave::RATE));
+        if (i > Wave::RATE / 4) level = std::max(level, std::fabs(y));
+    }
+    return level;
+}
+}
+
+TEST(Instrument, PitchedInstrumentsSoundAtTheirNote) {
+    for (Instrument::Kind kind : {Instrument::Kind::PLUCK, Instrument::Kind::BOWED, Instrument::Kind::BRASS, Instrument::Kind::CHOIR}) {
+        for (float freq : {110.0f, 220.0f, 440.0f}) {
+            const std::vector<float> s = Instrument::render(kind, freq, 1.0f, 0.8f, 3);
+            ASSERT_GT(s.size(), static_cast<std::size_t>(Wave::RATE * 0.6));
+            const float expected = Wave::RATE / freq;
+            // Search from just above half the period, so the octave below cannot win.
+            const int found = period_of(s, Wave::RATE / 5, 2048, static_cast<int>(expected * 0.6f), static_cast<int>(expected * 1.5f));
+            EXPECT_NEAR(found, expected, expected * 0.03f + 1.0f) << "kind " << static_cast<int>(kind) << " at " << freq << " Hz";
+        }
+    }
+}
+
+TEST(Instrument, NotesStartFromSilenceAndDieAway) {
+    for (Instrument::Kind kind : {Instrument::Kind::PLUCK, Instrument::Kind::BOWED, Instrument::Kind::BRASS, Instrument::Kind::CHOIR,
+                                  Instrument::Kind::DRUM}) {
+        const std::vector<float> s = Instrument::render(kind, 196.0f, 0.5f, 1.0f, 9);
+        ASSERT_FALSE(s.empty());
+        EXPECT_LT(std::fabs(s.front()), 0.05f) << static_cast<int>(kind);
+        EXPECT_LT(std::fabs(s.back()), 0.01f) << static_cast<int>(kind);
+        float peak = 0.0f;
+        for (float x : s) peak = std::max(peak, std::fabs(x));
+        EXPECT_GT(peak, 0.1f) << static_cast<int>(kind);
+    }
+}
+
+TEST(Biquad, FiltersPassTheirBandAndStopTheRest) {
+    using contentgen::Biquad;
+    const Biquad low(Biquad::Kind::LOWPASS, 500.0f, 0.7f);
+    EXPECT_GT(tone_level(low, 100.0f), 0.9f);
+    EXPECT_LT(tone_level(low, 5000.0f), 0.02f);
+    const Biquad high(Biquad::Kind::HIGHPASS, 2000.0f, 0.7f);
+    EXPECT_LT(tone_level(high, 200.0f), 0.02f);
+    EXPECT_GT(tone_level(high, 8000.0f), 0.9f);
+    const Biquad band(Biquad::Kind::BANDPASS, 1000.0f, 4.0f);
+    EXPECT_GT(tone_level(band, 1000.0f), 0.9f);
+    EXPECT_LT(tone_level(band, 250.0f), 0.1f);
+    EXPECT_LT(tone_level(band, 4000.0f), 0.1f);
+}
+
+TEST(Reverb, AClickRingsOnAndFades) {
+    Wave w(100);
+    w.left[0] = w.right[0] = 1.0f;
+    contentgen::Reverb room(1.0f, 0.5f, 0.8f);
+    room.apply(w, 1.0f, 2.0);
+    ASSERT_EQ(w.frames(), 100u + 2 * Wave::RATE);
+    auto energy = [&](std::size_t from, std::size_t to) {
+        double e = 0.0;
+        for (std::size_t i = from; i < to; ++i) e += w.left[i] * w.left[i] + w.right[i] * w.right[i];
+        return e;
+    };
+    const std::size_t tenth = Wave::RATE / 10;
+    EXPECT_GT(energy(tenth, 2 * tenth), 0.0);
+    EXPECT_LT(energy(15 * tenth, 16 * tenth), energy(tenth, 2 * tenth) * 0.1);
+    EXPECT_NE(w.left[3 * tenth], w.right[3 * tenth]);  // the two sides differ: a wide room
 }

@@ -1,10 +1,9 @@
 #include "Audio.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "Compositions.h"
 #include "OggWriter.h"
@@ -14,7 +13,11 @@
 
 namespace contentgen {
 namespace {
-bool make_folder(const std::string& path) { return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST; }
+bool make_folder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return !error;
+}
 
 bool write_music(const std::string& folder) {
     int serial = 5000;
@@ -27,7 +30,7 @@ bool write_music(const std::string& folder) {
 }
 
 bool generate_audio(const std::string& data_folder) {
-    if (!make_folder(data_folder) || !make_folder(data_folder + "/sfx") || !make_folder(data_folder + "/music")) {
+    if (!make_folder(data_folder + "/sfx") || !make_folder(data_folder + "/music")) {
         std::fprintf(stderr, "contentgen: cannot create the sound folders in %s\n", data_folder.c_str());
         return false;
     }

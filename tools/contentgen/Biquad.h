@@ -17,16 +17,4 @@ private:
     float b0 = 1.0f, b1 = 0.0f, b2 = 0.0f, a1 = 0.0f, a2 = 0.0f;
     float z1 = 0.0f, z2 = 0.0f;
 };
-
-// First-order low-pass, the cheapest smoothing there is.
-class OnePole {
-public:
-    explicit OnePole(float freq = 1000.0f);
-    void set(float freq);
-    float process(float x);
-
-private:
-    float a = 0.0f;
-    float y = 0.0f;
-};
 }

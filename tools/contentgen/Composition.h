@@ -11,7 +11,8 @@ namespace contentgen {
 //    "," (octave down), "#" or "b" (raised or lowered a semitone); "-" holds the previous
 //    note one more step, "." is a rest;
 //  - chords: one token a bar, the degree of the chord's root (a triad of the mode), "+" makes
-//    its third major (the raised leading note of a minor key);
+//    its third major (the raised leading note of a minor key); "." is a bar of silence for
+//    the chords, bass, arp and drums (melody and counter are rested by their own tokens);
 //  - bass and arp: one bar, repeated every bar, tokens are tones of the bar's chord: "1" root,
 //    "3" third, "5" fifth, "8" root an octave up, "0" root an octave down; "-" and "." as above;
 //  - drums: one bar, repeated, one token a step: "D"/"d" deep stroke loud/soft, "T"/"t"

@@ -48,10 +48,11 @@ Composition ironvale() {
          "6 - - - 5 - 4 - 3 - - - 4 - - - 5 - - - 4 - 3 - 1 - - - - - - - "
          "3 - - - 4 - 5 - 6 - - - 1' - - - 7# - - - 6 - 5 - 7#, - - - - - - -",
          "", "1 - - - - - - -", "1 . 5 . 8 . 5 .", "d . . . d . . .", true},
-        // The close: a cadence home to the tonic, from which the introduction begins again.
-        {'E', "4 5+ 1 1",
-         "6 - 5 - 4 - 3 - 2 - 7#, - 5, - - - 1 - - - - - - - - - - - - - . .",
-         "4 - - - - - - - 5 - - - 7#, - - - 3 - - - - - - - 1 - - - - - - -",
+        // The close: a cadence home to the tonic and a bar's silence in which the hall rings
+        // out, so the theme ends cleanly when played once and flows into its start when looped.
+        {'E', "4 5+ 1 .",
+         "6 - 5 - 4 - 3 - 2 - 7#, - 5, - - - 1 - - - - - - - . . . . . . . .",
+         "4 - - - - - - - 5 - - - 7#, - - - 3 - - - - - - - . . . . . . . .",
          "1 - - - 5 - - -", "1 5 8 5 3 5 8 5", "D . t . D . . .", true},
     };
     c.form = "IABaCBE";
@@ -103,7 +104,8 @@ Composition track2() {
     c.melody = {K::BRASS, 1, 0.9f, 0.1f};
     c.counter = {K::BRASS, 0, 0.5f, -0.3f};
     c.pad = {K::CHOIR, 0, 0.35f, 0.0f};
-    c.bass = {K::BOWED, -1, 0.8f, 0.0f};
+    // Brass, not bowed strings, for the ostinato: its quick attack keeps the eighths crisp.
+    c.bass = {K::BRASS, -1, 0.6f, 0.0f};
     c.arp = {K::PLUCK, 1, 0.3f, 0.5f};
     c.drum_gain = 1.0f;
     c.reverb = 0.3f;

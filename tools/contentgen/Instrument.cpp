@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Biquad.h"
+#include "OnePole.h"
 #include "Noise.h"
 #include "Oscillator.h"
 #include "Rng.h"
@@ -23,6 +24,14 @@ float sustain(float t, float held, float attack, float release) {
 }
 
 std::size_t samples(float seconds) { return static_cast<std::size_t>(seconds * Wave::RATE); }
+
+// Even a plucked or struck note needs a moment's rise and fall, or it clicks.
+void fade_ends(std::vector<float>& s, float in_seconds, float out_seconds) {
+    const std::size_t in = std::min(samples(in_seconds), s.size());
+    const std::size_t out = std::min(samples(out_seconds), s.size());
+    for (std::size_t i = 0; i < in; ++i) s[i] *= static_cast<float>(i) / static_cast<float>(in);
+    for (std::size_t i = 0; i < out; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(out);
+}
 }
 
 std::vector<float> Instrument::render(Kind kind, float freq, float seconds, float velocity, std::uint64_t seed) {
@@ -58,8 +67,7 @@ std::vector<float> Instrument::pluck(float freq, float seconds, float velocity, 
         out[i] = current * 3.0f;
         pos = next_pos;
     }
-    const std::size_t fade = std::min<std::size_t>(samples(0.05f), out.size());
-    for (std::size_t i = 0; i < fade; ++i) out[out.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
+    fade_ends(out, 0.0015f, 0.05f);
     return out;
 }
 
@@ -140,9 +148,9 @@ std::vector<float> Instrument::drum(float freq, float velocity, std::uint64_t se
         const float f = freq * (1.0f + 0.6f * std::exp(-t / 0.02f));
         const float body = skin.next(f) * std::exp(-t / (deep ? 0.2f : 0.05f));
         const float hit = slap.process(noise.white()) * std::exp(-t / (deep ? 0.02f : 0.03f)) * (deep ? 1.0f : 2.2f);
-        const float attack = std::min(1.0f, t / 0.001f);
-        out[i] = (body * (deep ? 1.0f : 0.4f) + hit) * velocity * attack * 0.8f;
+        out[i] = (body * (deep ? 1.0f : 0.4f) + hit) * velocity * 0.8f;
     }
+    fade_ends(out, 0.001f, 0.03f);
     return out;
 }
 }

@@ -1,5 +1,6 @@
 #include "Sequencer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -11,6 +12,10 @@ namespace contentgen {
 namespace {
 // Release and reverb tails longer than this are not heard again at the loop's start.
 constexpr double TAIL_SECONDS = 4.0;
+// Every piece is brought to about the same loudness, its peaks kept below the ceiling.
+constexpr float PEAK = 0.72f;
+constexpr float LOUDNESS = 0.11f;
+constexpr float CEILING = 0.82f;
 
 float midi_hz(int midi) { return 440.0f * std::pow(2.0f, (midi - 69) / 12.0f); }
 
@@ -183,10 +188,11 @@ std::vector<Sequencer::Note> Sequencer::drum_notes(const Composition& piece) {
     for (char c : piece.form) {
         const Section* s = section(piece, c);
         if (s == nullptr) continue;
-        const std::size_t bars = tokens(s->chords).size();
+        const std::vector<std::string> chords = tokens(s->chords);
         const std::vector<std::string> strokes = tokens(s->drums);
-        for (std::size_t b = 0; b < bars; ++b) {
-            for (std::size_t i = 0; i < strokes.size() && i < static_cast<std::size_t>(piece.steps_per_bar); ++i) {
+        for (std::size_t b = 0; b < chords.size(); ++b) {
+            const bool pause = chords[b] == ".";
+            for (std::size_t i = 0; !pause && i < strokes.size() && i < static_cast<std::size_t>(piece.steps_per_bar); ++i) {
                 const char d = strokes[i][0];
                 const double at = bar_at + static_cast<double>(i) * step;
                 if (d == 'D') notes.push_back({at, step, 40, 1.0f});
@@ -218,6 +224,17 @@ void Sequencer::mix_part(Wave& mix, const std::vector<Note>& notes, const Part& 
     mix.add_mono(mono, 0, part.gain, part.pan);
 }
 
+void Sequencer::match_loudness(Wave& mix) {
+    mix.normalise(PEAK);
+    // Plucked pieces have sharp peaks and would sound quieter than the rest: lift them and
+    // round off the few peaks that then stand out.
+    const float rms = mix.rms();
+    if (rms <= 0.0f || rms >= LOUDNESS) return;
+    const float gain = std::min(LOUDNESS / rms, 1.6f);
+    for (std::vector<float>* channel : {&mix.left, &mix.right})
+        for (float& x : *channel) x = CEILING * std::tanh(x * gain / CEILING);
+}
+
 Wave Sequencer::render(const Composition& piece) {
     const double length = length_seconds(piece);
     Wave mix = Wave::of_seconds(length + TAIL_SECONDS);
@@ -231,7 +248,7 @@ Wave Sequencer::render(const Composition& piece) {
     Reverb hall(1.2f, 0.45f, 0.82f);
     hall.apply(mix, piece.reverb, 0.0);
     mix.wrap_tail(static_cast<std::size_t>(length * Wave::RATE));
-    mix.normalise(0.72f);
+    match_loudness(mix);
     return mix;
 }
 }

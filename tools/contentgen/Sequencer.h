@@ -33,6 +33,7 @@ public:
 
 private:
     static const Section* section(const Composition& piece, char name);
+    static void match_loudness(Wave& mix);
     static void mix_part(Wave& mix, const std::vector<Note>& notes, const Part& part, std::uint64_t seed, int octave_shift);
 };
 }

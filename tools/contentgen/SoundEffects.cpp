@@ -1,7 +1,7 @@
 #include "SoundEffects.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "Biquad.h"
 #include "Envelope.h"
@@ -314,7 +314,8 @@ Wave wind(std::uint64_t seed, const SoundEffects::Params& p) {
     w.add_mono(Mono(l.begin() + static_cast<long>(settle), l.end()), 0, 1.0f, -0.7f);
     w.add_mono(Mono(r.begin() + static_cast<long>(settle), r.end()), 0, 1.0f, 0.7f);
     w.crossfade_loop(static_cast<std::size_t>(p.c * Wave::RATE));
-    w.normalise(0.6f);
+    // Ambience sits under the action: quieter than the one-shot effects.
+    w.normalise(0.4f);
     return w;
 }
 
@@ -349,7 +350,8 @@ Wave rain(std::uint64_t seed, const SoundEffects::Params& p) {
     w.add_mono(take(seed), 0, 1.0f, -0.6f);
     w.add_mono(take(seed + 31), 0, 1.0f, 0.6f);
     w.crossfade_loop(static_cast<std::size_t>(p.c * Wave::RATE));
-    w.normalise(0.6f);
+    // Ambience sits under the action: quieter than the one-shot effects.
+    w.normalise(0.4f);
     return w;
 }
 

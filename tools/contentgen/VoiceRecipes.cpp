@@ -4,17 +4,19 @@
 #include <string>
 
 #include "Biquad.h"
+#include "OnePole.h"
 #include "Noise.h"
 #include "Reverb.h"
 #include "Shaping.h"
 #include "Voice.h"
+#include "Wander.h"
 
 namespace contentgen {
 namespace {
 using Mono = Shaping::Mono;
 
-void filter(Mono& s, Biquad::Kind kind, float freq, float q) {
-    Biquad f(kind, freq, q);
+void filter(Mono& s, Biquad::Kind kind, float freq, float q, float gain_db = 0.0f) {
+    Biquad f(kind, freq, q, gain_db);
     for (float& x : s) x = f.process(x);
 }
 
@@ -27,6 +29,12 @@ void add_breath(Mono& s, std::uint64_t seed, float level) {
         const float env = follow.process(std::fabs(x));
         x += band.process(noise.white()) * env * level;
     }
+}
+
+// Fast uneven wavering of loudness: the strain of a throat forced by pain.
+void roughen(Mono& s, std::uint64_t seed, float depth) {
+    Wander shake(seed + 5, 45.0f);
+    for (float& x : s) x *= 1.0f - depth + 2.0f * depth * shake.next();
 }
 
 Wave place(const Mono& s, float pan, float wet, float room) {
@@ -51,6 +59,7 @@ Wave VoiceRecipes::grunt(std::uint64_t seed, const SoundEffects::Params& p) {
     Shaping::trim(s, 0.01f);
     s = Shaping::warp(s, p.b, p.b * 0.85f);
     add_breath(s, seed, 0.5f);
+    roughen(s, seed, 0.2f);
     filter(s, Biquad::Kind::HIGHPASS, 90.0f, 0.7f);
     filter(s, Biquad::Kind::LOWPASS, 3200.0f, 0.7f);
     Shaping::saturate(s, 2.5f);
@@ -65,8 +74,9 @@ Wave VoiceRecipes::death_cry(std::uint64_t seed, const SoundEffects::Params& p) 
     // The cry sinks and slows as the man falls.
     s = Shaping::warp(s, 0.95f, p.b, 0.02f, 5.5f);
     add_breath(s, seed, 0.6f);
+    roughen(s, seed, 0.25f);
     filter(s, Biquad::Kind::HIGHPASS, 100.0f, 0.7f);
-    filter(s, Biquad::Kind::PEAK, 1100.0f, 1.0f);
+    filter(s, Biquad::Kind::PEAK, 1100.0f, 1.0f, 4.0f);
     filter(s, Biquad::Kind::LOWPASS, 3500.0f, 0.7f);
     Shaping::saturate(s, 3.0f);
     Shaping::fit(s, 0.6, p.c);
@@ -82,7 +92,7 @@ Wave VoiceRecipes::scream(std::uint64_t seed, const SoundEffects::Params& p) {
     s = Shaping::warp(s, p.a, p.a * 1.06f, 0.035f, 7.5f);
     add_breath(s, seed, 0.2f);
     filter(s, Biquad::Kind::HIGHPASS, 250.0f, 0.7f);
-    filter(s, Biquad::Kind::PEAK, 2800.0f, 1.2f);
+    filter(s, Biquad::Kind::PEAK, 2800.0f, 1.2f, 5.0f);
     Shaping::saturate(s, 2.0f);
     Shaping::fit(s, 0.5, p.c);
     Shaping::fade(s, 0.004, 0.15);
@@ -98,7 +108,7 @@ Wave VoiceRecipes::taunt(std::uint64_t seed, const SoundEffects::Params& p) {
     Mono mixed(twin.size());
     for (std::size_t i = 0; i < twin.size(); ++i) mixed[i] = twin[i] * 0.6f + (i < s.size() ? s[i] : 0.0f);
     add_breath(mixed, seed, 0.3f);
-    filter(mixed, Biquad::Kind::PEAK, 180.0f, 0.8f);
+    filter(mixed, Biquad::Kind::PEAK, 180.0f, 0.8f, 6.0f);
     filter(mixed, Biquad::Kind::LOWPASS, 2800.0f, 0.7f);
     Shaping::saturate(mixed, 1.8f);
     Shaping::fit(mixed, 1.0, 2.6);
