@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "OggTone.h"
+#include "OggWriter.h"
 #include "TempDataFolder.h"
+#include "Wave.h"
 #include "core/Sound.h"
 
 namespace {
@@ -37,10 +39,16 @@ void write_samples() {
         TempDataFolder::add_wav("sfx/" + name + ".ogg", bytes_of_sample(name) / 4);
 }
 
+// The music loader goes by the ".ogg" name, so test tracks are real Ogg files: a second of tone.
 void write_tracks(const std::string& except = "") {
     std::filesystem::create_directories("music");
-    for (const std::string& name : TRACK_FILES)
-        if (name != except) write_ogg_tone("music/" + name + ".ogg", 1.0, 220.0);
+    contentgen::Wave tone = contentgen::Wave::of_seconds(1.0);
+    for (std::size_t i = 0; i < tone.frames(); ++i)
+        tone.left[i] = tone.right[i] = 0.3f * std::sin(0.0627f * static_cast<float>(i)); // 220 Hz
+    for (const std::string& name : TRACK_FILES) {
+        if (name == except) continue;
+        ASSERT_TRUE(contentgen::OggWriter::write("music/" + name + ".ogg", tone, 1, 0.1f));
+    }
 }
 
 // The file name of the sample playing on `channel`, or "" when none.
