@@ -156,10 +156,11 @@ TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
     }
 }
 
-TEST_F(SoundTest, MissingFilesLeaveSilentSlotsAndTracks) {
+TEST_F(SoundTest, MissingFilesLeaveSilentSlotsTracksAndLoops) {
+    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
     Sound::start();
-    for (Mix_Chunk* slot : Sound::sfx)
-        EXPECT_EQ(slot, nullptr);
+    for (int i = 0; i < Sound::SLOTS; ++i)
+        EXPECT_EQ(Sound::sfx[i] != nullptr, i == 11) << "slot " << i;
     ASSERT_EQ(Sound::mus.size(), 7u);
     for (Mix_Music* track : Sound::mus)
         EXPECT_EQ(track, nullptr);
@@ -172,11 +173,19 @@ TEST_F(SoundTest, MissingFilesLeaveSilentSlotsAndTracks) {
     Sound::play_music(0, true);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Sound::playing, 0);
+
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::loop_wind();
+    EXPECT_FALSE(Sound::looping);
+    // Channel -1 would have meant every channel.
+    Sound::stop_loops();
+    EXPECT_NE(Mix_Playing(0), 0);
 }
 
-TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
-    write_tracks();
+TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunningAndIgnoresMissingTracks) {
+    write_tracks("Track5");
     Sound::start();
+    EXPECT_EQ(Sound::mus[5], nullptr);
     Sound::play_music(3, true);
     ASSERT_NE(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Sound::playing, 3);
@@ -185,6 +194,12 @@ TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
     Mix_PauseMusic();
     Sound::play_music(3, true);
     EXPECT_NE(Mix_PausedMusic(), 0);
+    for (int track : {5, 7, -1, 1000}) {
+        Sound::play_music(track, true);
+        EXPECT_EQ(Sound::playing, 3) << "track " << track;
+        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
+        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
+    }
 
     Sound::play_music(2, true);
     EXPECT_EQ(Sound::playing, 2);
@@ -199,23 +214,6 @@ TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
     EXPECT_EQ(Sound::playing, 3);
 }
 
-TEST_F(SoundTest, PlayMusicIgnoresTracksThatDoNotExist) {
-    write_tracks("Track5");
-    Sound::start();
-    ASSERT_EQ(Sound::mus.size(), 7u);
-    EXPECT_EQ(Sound::mus[5], nullptr);
-    EXPECT_NE(Sound::mus[6], nullptr);
-
-    Sound::play_music(1, true);
-    Mix_PauseMusic();
-    for (int track : {5, 7, -1, 1000}) {
-        Sound::play_music(track, true);
-        EXPECT_EQ(Sound::playing, 1) << "track " << track;
-        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
-        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
-    }
-}
-
 TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
     Sound::start();
     EXPECT_FALSE(Sound::toggle_music());
@@ -227,39 +225,24 @@ TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
 TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     write_samples();
     Sound::start();
+    // Stopping with no loop started leaves other sounds alone.
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::stop_loops();
+    EXPECT_EQ(sample_on(0), "thud");
     Sound::loop_wind();
     EXPECT_TRUE(Sound::looping);
-    EXPECT_EQ(Sound::looper, 0);
-    Sound::loop_rain();
     EXPECT_EQ(Sound::looper, 1);
+    Sound::loop_rain();
+    EXPECT_EQ(Sound::looper, 2);
 
-    Sound::stop_loops();
-    EXPECT_FALSE(Sound::looping);
-    EXPECT_EQ(sample_on(0), "wind");
-    EXPECT_EQ(sample_on(1), "");
-}
-
-TEST_F(SoundTest, StopLoopsWithoutALoopLeavesOtherSoundsAlone) {
-    write_samples();
-    Sound::start();
-    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
     Sound::stop_loops();
     EXPECT_FALSE(Sound::looping);
     EXPECT_EQ(sample_on(0), "thud");
+    EXPECT_EQ(sample_on(1), "wind");
+    EXPECT_EQ(sample_on(2), "");
 }
 
-TEST_F(SoundTest, ALoopWhoseSampleIsMissingIsNotRemembered) {
-    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
-    Sound::start();
-    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
-    Sound::loop_wind();
-    EXPECT_FALSE(Sound::looping);
-    // Channel -1 would have meant every channel.
-    Sound::stop_loops();
-    EXPECT_NE(Mix_Playing(0), 0);
-}
-
-TEST_F(SoundTest, EndReleasesEverything) {
+TEST_F(SoundTest, EndReleasesEverythingAndStartWorksAgain) {
     write_samples();
     write_tracks();
     Sound::start();
@@ -270,7 +253,6 @@ TEST_F(SoundTest, EndReleasesEverything) {
         EXPECT_EQ(slot, nullptr);
     EXPECT_TRUE(Sound::mus.empty());
     EXPECT_FALSE(Sound::looping);
-    // Starting again works, as after a fresh launch.
     Sound::start();
     EXPECT_EQ(Sound::mus.size(), 7u);
 }
