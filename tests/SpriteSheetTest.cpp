@@ -84,7 +84,7 @@ TEST(SpriteSheetAnchors, TheLoadingMarkerSlidesFiveHundredPixelsIn118Steps) {
     EXPECT_EQ(SpriteSheet::loading_marker_position(1, 800), Coord(-295, 400));
 }
 
-TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
+TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     testing::internal::CaptureStdout();
     SpriteSheet::start();
     const std::string log = testing::internal::GetCapturedStdout();
@@ -110,6 +110,17 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
     ASSERT_GE(depth_of(log, "Loading sprite sheets..."), 0) << log;
     EXPECT_EQ(depth_of(log, "Done."), depth_of(log, "Loading sprite sheets...") + 1) << log;
     EXPECT_LT(log.find("Loading sprite sheets..."), log.find("Done."));
+
+    SpriteSheet::end();
+    EXPECT_TRUE(SpriteSheet::agent.empty());
+    EXPECT_TRUE(SpriteSheet::base.empty());
+    EXPECT_EQ(SpriteSheet::health_sword, nullptr);
+    EXPECT_EQ(SpriteSheet::img_end3, nullptr);
+    // Started again, even twice, the tables are whole once more.
+    SpriteSheet::start();
+    SpriteSheet::start();
+    EXPECT_EQ(SpriteSheet::agent.size(), 130u);
+    EXPECT_EQ(SpriteSheet::base.size(), 66u);
 }
 
 TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtItsLastStep) {
@@ -139,19 +150,6 @@ TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtIts
     EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
     EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
     EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
-}
-
-TEST_F(SpriteSheetTest, EndEmptiesEveryTableAndStartCanRunAgain) {
-    SpriteSheet::start();
-    SpriteSheet::end();
-    EXPECT_TRUE(SpriteSheet::agent.empty());
-    EXPECT_TRUE(SpriteSheet::base.empty());
-    EXPECT_EQ(SpriteSheet::health_sword, nullptr);
-    EXPECT_EQ(SpriteSheet::img_end3, nullptr);
-    SpriteSheet::start();
-    SpriteSheet::start();
-    EXPECT_EQ(SpriteSheet::agent.size(), 130u);
-    EXPECT_EQ(SpriteSheet::base.size(), 66u);
 }
 
 TEST_F(SpriteSheetTest, AMissingPictureHaltsAfterThePicturesBeforeIt) {

@@ -102,14 +102,24 @@ TEST_F(ThingDBTest, ThingAddedDuringARunWaitsForTheNextFrameUnlessDead) {
     EXPECT_EQ(runs, (std::vector<int>{1, 11, 1}));
 }
 
-TEST_F(ThingDBTest, EverythingDyingInOneFrameIsDestroyedOnce) {
-    for (int id = 1; id <= 5; ++id) add(id)->on_run = [](Probe& self) { self.kill(); };
+TEST_F(ThingDBTest, EverythingDyingInOneFrameIsDestroyedOnceAndClearDestroysTheRest) {
+    for (int id = 1; id <= 3; ++id) add(id)->on_run = [](Probe& self) { self.kill(); };
     db.run();
-    EXPECT_EQ(deaths, (std::vector<int>{5, 4, 3, 2, 1}));
+    EXPECT_EQ(deaths, (std::vector<int>{3, 2, 1}));
     EXPECT_TRUE(ids_by_cursor().empty());
     db.run();
+    add(4);
+    add(5);
     db.clear();
-    EXPECT_EQ(deaths.size(), 5u);
+    EXPECT_EQ(deaths, (std::vector<int>{3, 2, 1, 5, 4}));
+    {
+        ThingDB local;
+        local.add(new Probe(runs, deaths, 7));
+    }
+    EXPECT_EQ(deaths.back(), 7);
+    // A cleared list takes new Things again.
+    add(6);
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{6}));
 }
 
 TEST_F(ThingDBTest, CursorOnEmptyAndEndedLists) {
@@ -120,21 +130,6 @@ TEST_F(ThingDBTest, CursorOnEmptyAndEndedLists) {
     EXPECT_EQ(ids_by_cursor(), (std::vector<int>{2, 1}));
     db.next();
     EXPECT_EQ(db.current(), nullptr);
-}
-
-TEST_F(ThingDBTest, ClearAndDestructionDestroyEveryThing) {
-    add(1);
-    add(2);
-    db.clear();
-    EXPECT_EQ(deaths, (std::vector<int>{2, 1}));
-    {
-        ThingDB local;
-        local.add(new Probe(runs, deaths, 7));
-    }
-    EXPECT_EQ(deaths, (std::vector<int>{2, 1, 7}));
-    // A cleared list takes new Things again.
-    add(3);
-    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{3}));
 }
 
 } // namespace
