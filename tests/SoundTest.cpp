@@ -103,25 +103,16 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
     write_samples();
     Sound::start();
     const std::map<std::string, void (*)()> events = {
-        {"jump", &Sound::play_jump},
-        {"thud", &Sound::play_thud},
-        {"bolt_hit2", &Sound::play_bolthit},
-        {"teleport", &Sound::play_teleport},
+        {"jump", &Sound::play_jump},             {"thud", &Sound::play_thud},
+        {"bolt_hit2", &Sound::play_bolthit},     {"teleport", &Sound::play_teleport},
         {"lightning_charge", &Sound::play_lightning_charge},
         {"lightning_cast", &Sound::play_lightning_strike},
-        {"wield", &Sound::play_sword_wield},
-        {"firerain", &Sound::play_fire},
-        {"bolt_shot", &Sound::play_bolt},
-        {"crush", &Sound::play_stomp},
-        {"bodyburst", &Sound::play_bodyburst},
-        {"flame", &Sound::play_flame},
-        {"major_hit", &Sound::play_hard_hit},
-        {"child_yell", &Sound::play_child_yell},
-        {"woman_yell", &Sound::play_woman_yell},
-        {"deathburst", &Sound::play_deathburst},
-        {"decap2", &Sound::play_behead},
-        {"splash", &Sound::play_splash},
-    };
+        {"wield", &Sound::play_sword_wield},     {"firerain", &Sound::play_fire},
+        {"bolt_shot", &Sound::play_bolt},        {"crush", &Sound::play_stomp},
+        {"bodyburst", &Sound::play_bodyburst},   {"flame", &Sound::play_flame},
+        {"major_hit", &Sound::play_hard_hit},    {"child_yell", &Sound::play_child_yell},
+        {"woman_yell", &Sound::play_woman_yell}, {"deathburst", &Sound::play_deathburst},
+        {"decap2", &Sound::play_behead},         {"splash", &Sound::play_splash}};
     for (const auto& [file, event] : events)
         EXPECT_EQ(sample_played_by(event), file);
 
