@@ -123,33 +123,14 @@ void check_chain(const Expected& e, bool agent) {
     EXPECT_EQ(frames.back()->peek_next(), e.loops ? first : nullptr);
 }
 
-TEST_F(AnimationTest, EveryFighterAnimationHasItsPicturesAttacksAndEnding) {
-    for (const Expected& e : agent_animations()) check_chain(e, true);
-}
-
-TEST_F(AnimationTest, EveryEffectAnimationHasItsPicturesAndEnding) {
-    for (const Expected& e : plain_animations()) check_chain(e, false);
-}
-
-TEST_F(AnimationTest, DelaysAndFramesUntilTheAttack) {
-    for (const Expected& e : agent_animations()) {
-        EXPECT_EQ(Animation::frame_delay(*e.first), e.delay) << e.name;
-        EXPECT_EQ(Animation::frames_til_attack(*e.first), e.attack_at) << e.name;
-    }
-    EXPECT_EQ(Animation::frames_til_attack(nullptr), -1);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::bolt), -1);
-    // Only first frames are named: from the middle of a swing the default applies, and
-    // the count runs from the frame given.
-    EXPECT_EQ(Animation::frame_delay(Animation::atk1->peek_next()), 4);
-    EXPECT_EQ(Animation::frame_delay(Animation::idle->peek_next()), 4);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::atk1->peek_next()), 3);
-}
-
-TEST_F(AnimationTest, NoFrameIsSharedBetweenAnimations) {
+TEST_F(AnimationTest, EveryAnimationHasItsPicturesAttacksEndingAndDelaysAndOwnFrames) {
     std::set<Frame*> seen;
     size_t total = 0;
     for (const auto* list : {&agent_animations(), &plain_animations()})
         for (const Expected& e : *list) {
+            check_chain(e, list == &agent_animations());
+            EXPECT_EQ(Animation::frame_delay(*e.first), e.delay) << e.name;
+            EXPECT_EQ(Animation::frames_til_attack(*e.first), e.attack_at) << e.name;
             const std::vector<Frame*> frames = frames_of(*e.first);
             total += frames.size();
             seen.insert(frames.begin(), frames.end());
@@ -158,7 +139,7 @@ TEST_F(AnimationTest, NoFrameIsSharedBetweenAnimations) {
     EXPECT_EQ(agent_animations().size() + plain_animations().size(), 49u);
 }
 
-TEST_F(AnimationTest, GetNextStepsToTheSuccessorStopsAtTheEndOrLoops) {
+TEST_F(AnimationTest, SteppingGoesToTheSuccessorStopsAtTheEndOrLoops) {
     Thing thing;
     const std::vector<Frame*> atk1 = frames_of(Animation::atk1);
     EXPECT_EQ(atk1[3]->get_next(&thing, false), atk1[4]);
@@ -167,6 +148,12 @@ TEST_F(AnimationTest, GetNextStepsToTheSuccessorStopsAtTheEndOrLoops) {
     EXPECT_EQ(frames_of(Animation::cloud).back()->get_next(&thing, false), nullptr);
     EXPECT_EQ(frames_of(Animation::bolt).back()->get_next(&thing, true), Animation::bolt);
     EXPECT_EQ(Animation::airborn->get_next(&thing, false), Animation::airborn);
+    // Only first frames are named: from the middle of a swing the default delay applies, and
+    // the count runs from the frame given.
+    EXPECT_EQ(Animation::frame_delay(atk1[1]), 4);
+    EXPECT_EQ(Animation::frame_delay(Animation::idle->peek_next()), 4);
+    EXPECT_EQ(Animation::frames_til_attack(atk1[1]), 3);
+    EXPECT_EQ(Animation::frames_til_attack(nullptr), -1);
 }
 
 TEST(AnimationLifecycle, EndFreesTheCatalogueAndStartRebuildsIt) {
