@@ -75,7 +75,7 @@ class SoundTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsAndLoadsEveryFile) {
+TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsLoadsEveryFileAndEndReleasesThem) {
     write_samples();
     write_tracks();
     Sound::start();
@@ -97,6 +97,17 @@ TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsAndLoadsEveryFile) {
     ASSERT_EQ(Sound::mus.size(), 7u);
     for (Mix_Music* track : Sound::mus)
         EXPECT_NE(track, nullptr);
+
+    // End releases everything, even while playing; starting again works as after a launch.
+    Sound::play_music(0, true);
+    Sound::loop_rain();
+    Sound::end();
+    for (Mix_Chunk* slot : Sound::sfx)
+        EXPECT_EQ(slot, nullptr);
+    EXPECT_TRUE(Sound::mus.empty());
+    EXPECT_FALSE(Sound::looping);
+    Sound::start();
+    EXPECT_EQ(Sound::mus.size(), 7u);
 }
 
 TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
@@ -231,21 +242,6 @@ TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     EXPECT_EQ(sample_on(0), "thud");
     EXPECT_EQ(sample_on(1), "wind");
     EXPECT_EQ(sample_on(2), "");
-}
-
-TEST_F(SoundTest, EndReleasesEverythingAndStartWorksAgain) {
-    write_samples();
-    write_tracks();
-    Sound::start();
-    Sound::play_music(0, true);
-    Sound::loop_rain();
-    Sound::end();
-    for (Mix_Chunk* slot : Sound::sfx)
-        EXPECT_EQ(slot, nullptr);
-    EXPECT_TRUE(Sound::mus.empty());
-    EXPECT_FALSE(Sound::looping);
-    Sound::start();
-    EXPECT_EQ(Sound::mus.size(), 7u);
 }
 
 TEST(SoundStart, MixerThatCannotOpenHalts) {
