@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "OggTone.h"
@@ -137,24 +138,19 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
 TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
     write_samples();
     Sound::start();
-    struct Variants {
-        void (*event)();
-        std::string prefix;
-        int count;
-    };
-    const std::vector<Variants> all = {
+    const std::vector<std::tuple<void (*)(), std::string, int>> all = {
         {&Sound::play_swish, "swish", 3},     {&Sound::play_stun, "oof", 4},
         {&Sound::play_death, "die", 3},       {&Sound::play_clash, "clash", 3},
         {&Sound::play_thunder, "thunder", 3}, {&Sound::play_disembowel, "dismemb", 3},
     };
-    for (const Variants& v : all) {
+    for (const auto& [event, prefix, count] : all) {
         std::srand(11);
         std::vector<int> draws;
         for (int i = 0; i < 12; ++i)
-            draws.push_back(std::rand() % v.count);
+            draws.push_back(std::rand() % count);
         std::srand(11);
         for (int draw : draws)
-            EXPECT_EQ(sample_played_by(v.event), v.prefix + std::to_string(draw + 1));
+            EXPECT_EQ(sample_played_by(event), prefix + std::to_string(draw + 1));
     }
 }
 
