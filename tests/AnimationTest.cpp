@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "Drawings.h"
+#include "core/Utility.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
 #include "world/Thing.h"
@@ -123,38 +123,14 @@ void check_chain(const Expected& e, bool agent) {
     EXPECT_EQ(frames.back()->peek_next(), e.loops ? first : nullptr);
 }
 
-TEST_F(AnimationTest, EveryFighterAnimationHasItsPicturesAttacksAndEnding) {
-    for (const Expected& e : agent_animations()) check_chain(e, true);
-}
-
-TEST_F(AnimationTest, EveryEffectAnimationHasItsPicturesAndEnding) {
-    for (const Expected& e : plain_animations()) check_chain(e, false);
-}
-
-TEST_F(AnimationTest, DelaysAndFramesUntilTheAttack) {
-    for (const Expected& e : agent_animations()) {
-        EXPECT_EQ(Animation::frame_delay(*e.first), e.delay) << e.name;
-        EXPECT_EQ(Animation::frames_til_attack(*e.first), e.attack_at) << e.name;
-    }
-    EXPECT_EQ(Animation::frames_til_attack(Animation::atk1), 4);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::lightning), 2);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::airatk), 2);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::walk), -1);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::idle), -1);
-    EXPECT_EQ(Animation::frames_til_attack(nullptr), -1);
-    // Only first frames are named: from the middle of a swing the default applies, and
-    // the count runs from the frame given.
-    EXPECT_EQ(Animation::frame_delay(Animation::atk1->peek_next()), 4);
-    EXPECT_EQ(Animation::frame_delay(Animation::idle->peek_next()), 4);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::atk1->peek_next()), 3);
-    EXPECT_EQ(Animation::frames_til_attack(Animation::bolt), -1);
-}
-
-TEST_F(AnimationTest, NoFrameIsSharedBetweenAnimations) {
+TEST_F(AnimationTest, EveryAnimationHasItsPicturesAttacksEndingAndDelaysAndOwnFrames) {
     std::set<Frame*> seen;
     size_t total = 0;
     for (const auto* list : {&agent_animations(), &plain_animations()})
         for (const Expected& e : *list) {
+            check_chain(e, list == &agent_animations());
+            EXPECT_EQ(Animation::frame_delay(*e.first), e.delay) << e.name;
+            EXPECT_EQ(Animation::frames_til_attack(*e.first), e.attack_at) << e.name;
             const std::vector<Frame*> frames = frames_of(*e.first);
             total += frames.size();
             seen.insert(frames.begin(), frames.end());
@@ -163,44 +139,25 @@ TEST_F(AnimationTest, NoFrameIsSharedBetweenAnimations) {
     EXPECT_EQ(agent_animations().size() + plain_animations().size(), 49u);
 }
 
-TEST_F(AnimationTest, PlainFramesStepWithoutSideEffects) {
+TEST_F(AnimationTest, SteppingGoesToTheSuccessorStopsAtTheEndOrLoops) {
     Thing thing;
-    const std::vector<Frame*> cloud = frames_of(Animation::cloud);
-    EXPECT_EQ(cloud.back()->get_next(&thing, false), nullptr);
-    const std::vector<Frame*> bolt = frames_of(Animation::bolt);
-    EXPECT_EQ(bolt.back()->get_next(&thing, true), Animation::bolt);
-    EXPECT_EQ(Animation::airborn->peek_next(), Animation::airborn);
-    EXPECT_EQ(Animation::airborn->get_next(&thing, false), Animation::airborn);
-}
-
-TEST_F(AnimationTest, FighterFramesStepToTheirSuccessorAndStopAtTheEnd) {
-    Thing fighter;
     const std::vector<Frame*> atk1 = frames_of(Animation::atk1);
-    EXPECT_EQ(atk1[3]->get_next(&fighter, false), atk1[4]);
-    EXPECT_EQ(atk1.back()->get_next(&fighter, true), nullptr);
-    EXPECT_EQ(frames_of(Animation::idle).back()->get_next(&fighter, false), nullptr);
-    EXPECT_EQ(frames_of(Animation::walk).back()->get_next(&fighter, false), Animation::walk);
-}
-
-TEST(FrameTest, LoopClosesAChainIntoARing) {
-    Frame single(3, nullptr);
-    single.loop();
-    EXPECT_EQ(single.peek_next(), &single);
-    single.loop();
-    EXPECT_EQ(single.peek_next(), &single);
-
-    Frame c(3, nullptr);
-    Frame b(2, &c);
-    Frame a(1, &b);
-    a.loop();
-    EXPECT_EQ(c.peek_next(), &a);
-    EXPECT_EQ(b.peek_next(), &c);
+    EXPECT_EQ(atk1[3]->get_next(&thing, false), atk1[4]);
+    EXPECT_EQ(atk1.back()->get_next(&thing, true), nullptr);
+    EXPECT_EQ(frames_of(Animation::walk).back()->get_next(&thing, false), Animation::walk);
+    EXPECT_EQ(frames_of(Animation::cloud).back()->get_next(&thing, false), nullptr);
+    EXPECT_EQ(frames_of(Animation::bolt).back()->get_next(&thing, true), Animation::bolt);
+    EXPECT_EQ(Animation::airborn->get_next(&thing, false), Animation::airborn);
+    // Only first frames are named: from the middle of a swing the default delay applies, and
+    // the count runs from the frame given.
+    EXPECT_EQ(Animation::frame_delay(atk1[1]), 4);
+    EXPECT_EQ(Animation::frame_delay(Animation::idle->peek_next()), 4);
+    EXPECT_EQ(Animation::frames_til_attack(atk1[1]), 3);
+    EXPECT_EQ(Animation::frames_til_attack(nullptr), -1);
 }
 
 TEST(AnimationLifecycle, EndFreesTheCatalogueAndStartRebuildsIt) {
     Animation::start();
-    Frame* before = Animation::walk;
-    EXPECT_NE(before, nullptr);
     Animation::end();
     for (const auto* list : {&agent_animations(), &plain_animations()})
         for (const Expected& e : *list) EXPECT_EQ(*e.first, nullptr) << e.name;
@@ -214,11 +171,10 @@ TEST(AnimationLifecycle, EndFreesTheCatalogueAndStartRebuildsIt) {
 }
 
 // Frames drawn and attack points placed with a small sprite table made by the test.
-class FrameDrawingTest : public drawings::ScreenTest {
+class FrameDrawingTest : public drawings::FolderTest {
 protected:
     void SetUp() override {
-        drawings::ScreenTest::SetUp();
-        folder.reset(new drawings::Folder);
+        drawings::FolderTest::SetUp();
         Animation::start();
         SpriteSheet::agent.assign(SpriteSheet::AGENT_SPRITES, nullptr);
         SpriteSheet::base.assign(SpriteSheet::BASE_SPRITES, nullptr);
@@ -226,31 +182,35 @@ protected:
     void TearDown() override {
         SpriteSheet::end();
         Animation::end();
-        folder.reset();
-        drawings::ScreenTest::TearDown();
+        drawings::FolderTest::TearDown();
     }
-    std::unique_ptr<drawings::Folder> folder;
 };
 
-TEST_F(FrameDrawingTest, AttackPointsAreMirroredAboutTheAnchorOfThePose) {
-    // A 40 x 30 pose (anchor (20, 30)) with attack points at (30, 10) and (35, 12).
+// A 40 x 30 pose (anchor (20, 30)) for picture n with attack points at the given places,
+// shown by the frame at `index` of `anim`.
+AgentFrame* pose_with_points(int n, const std::vector<Coord>& points, Frame* anim, size_t index) {
     Rows pose = drawings::blank(40, 30, Pixel::transparent);
-    pose[10][30] = Pixel::special;
-    pose[12][35] = Pixel::special;
-    drawings::save(pose, "14.png");
-    SpriteSheet::agent[14] = new AgentSprite("14.png");
+    for (const Coord& p : points) pose[p.y][p.x] = Pixel::special;
+    drawings::save(pose, Utility::str(n) + ".png");
+    SpriteSheet::agent[n] = new AgentSprite(Utility::str(n) + ".png");
+    AgentFrame* frame = static_cast<AgentFrame*>(frames_of(anim)[index]);
+    EXPECT_EQ(frame->sprite_index, n);
+    return frame;
+}
 
-    const std::vector<Frame*> atk1 = frames_of(Animation::atk1);
-    AgentFrame* slash = static_cast<AgentFrame*>(atk1[4]);
-    ASSERT_EQ(slash->sprite_index, 14);
+TEST_F(FrameDrawingTest, AttackPointsAreMirroredAboutTheAnchorOfThePose) {
+    AgentFrame* slash = pose_with_points(14, {Coord(30, 10), Coord(35, 12)}, Animation::atk1, 4);
     const std::vector<Coord> right = slash->attack_positions(Coord(100, 500), false);
-    ASSERT_EQ(right.size(), 2u);
-    EXPECT_EQ(right[0], Coord(110, 480));
-    EXPECT_EQ(right[1], Coord(115, 482));
-    const std::vector<Coord> left = slash->attack_positions(Coord(100, 500), true);
-    ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(left[0], Coord(90, 480));
-    EXPECT_EQ(left[1], Coord(85, 482));
+    EXPECT_EQ(right, (std::vector<Coord>{Coord(110, 480), Coord(115, 482)}));
+    EXPECT_EQ(slash->attack_positions(Coord(100, 500), true),
+              (std::vector<Coord>{Coord(90, 480), Coord(85, 482)}));
+    // Points left of the centre, and on it, mirror alike.
+    const AgentFrame* cast =
+        pose_with_points(119, {Coord(5, 10), Coord(20, 10)}, Animation::lightning, 2);
+    EXPECT_EQ(cast->attack_positions(Coord(100, 500), false),
+              (std::vector<Coord>{Coord(85, 480), Coord(100, 480)}));
+    EXPECT_EQ(cast->attack_positions(Coord(100, 500), true),
+              (std::vector<Coord>{Coord(115, 480), Coord(100, 480)}));
 
     // Facing right they are where the marked pixels appear on the screen.
     Thing fighter(Coord(100, 500));
@@ -259,33 +219,13 @@ TEST_F(FrameDrawingTest, AttackPointsAreMirroredAboutTheAnchorOfThePose) {
     for (const Coord& p : right) EXPECT_EQ(Graphics::screen->get_pixel(p), Pixel::special);
 }
 
-TEST_F(FrameDrawingTest, AttackPointsLeftOfTheCentreAreMirroredLikeTheOthers) {
-    Rows pose = drawings::blank(40, 30, Pixel::transparent);
-    pose[10][5] = Pixel::special;
-    pose[10][20] = Pixel::special;
-    drawings::save(pose, "119.png");
-    SpriteSheet::agent[119] = new AgentSprite("119.png");
-
-    const std::vector<Frame*> lightning = frames_of(Animation::lightning);
-    const AgentFrame* cast = static_cast<AgentFrame*>(lightning[2]);
-    ASSERT_EQ(cast->sprite_index, 119);
-    const std::vector<Coord> right = cast->attack_positions(Coord(100, 500), false);
-    const std::vector<Coord> left = cast->attack_positions(Coord(100, 500), true);
-    ASSERT_EQ(right.size(), 2u);
-    ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(right[0], Coord(85, 480));
-    EXPECT_EQ(left[0], Coord(115, 480));
-    EXPECT_EQ(right[1], Coord(100, 480));
-    EXPECT_EQ(left[1], Coord(100, 480));
-}
-
 TEST_F(FrameDrawingTest, FramesDrawTheirPictureWithShiftAndVariant) {
     const Uint32 five = Pixel::make(5, 50, 5);
     const Uint32 six = Pixel::make(6, 60, 6);
-    drawings::save(drawings::blank(2, 2, five), "5.png");
-    drawings::save(drawings::blank(2, 2, six), "6.png");
-    SpriteSheet::base[5] = new Sprite("5.png");
-    SpriteSheet::base[6] = new Sprite("6.png");
+    for (const auto& [n, colour] : {std::pair<int, Uint32>{5, five}, {6, six}}) {
+        drawings::save(drawings::blank(2, 2, colour), Utility::str(n) + ".png");
+        SpriteSheet::base[n] = new Sprite(Utility::str(n) + ".png");
+    }
     Rows pose = drawings::blank(4, 4, Pixel::black);
     pose[0][0] = Pixel::cape;
     drawings::save(pose, "1.png");

@@ -2,13 +2,14 @@
 // Small pictures made by the tests, saved where the game's loaders look for them.
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "TempDataFolder.h"
 #include "core/Coord.h"
 #include "core/Graphics.h"
 #include "core/Image.h"
@@ -25,6 +26,8 @@ inline Rows blank(int w, int h, Uint32 colour) {
 
 // Saved as BMP whatever the name says: the picture loader goes by the content.
 inline void save(const Rows& rows, const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent);
     const SDL_PixelFormat* f = Graphics::screen_surface->format;
     const int h = static_cast<int>(rows.size());
     const int w = static_cast<int>(rows[0].size());
@@ -53,36 +56,6 @@ inline Rows mirrored(const Rows& rows) {
     return out;
 }
 
-// A fresh folder that the test works in, removed afterwards.
-class Folder {
-public:
-    Folder() {
-        char name[] = "/tmp/ironvale-test-XXXXXX";
-        path = mkdtemp(name);
-        char* here = getcwd(nullptr, 0);
-        previous = here;
-        std::free(here);
-        EXPECT_EQ(chdir(path.c_str()), 0);
-    }
-    ~Folder() {
-        if (chdir(previous.c_str()) != 0) ADD_FAILURE() << "cannot return to " << previous;
-        const std::string command = "rm -rf '" + path + "'";
-        if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << path;
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    void make(const std::string& sub) const {
-        const std::string command = "mkdir -p '" + sub + "'";
-        EXPECT_EQ(std::system(command.c_str()), 0);
-    }
-
-    std::string path;
-
-private:
-    std::string previous;
-};
-
 // Every test starts the screen headless and the key colours; SDL is shut down after.
 class ScreenTest : public ::testing::Test {
 protected:
@@ -92,6 +65,11 @@ protected:
         Pixel::start();
     }
     void TearDown() override { Graphics::end(); }
+};
+
+// A screen and a fresh working folder for the test's pictures.
+class FolderTest : public ScreenTest {
+    TempDataFolder folder;
 };
 
 } // namespace drawings

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "OggWriter.h"
@@ -83,7 +84,7 @@ class SoundTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsAndLoadsEveryFile) {
+TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsLoadsEveryFileAndEndReleasesThem) {
     write_samples();
     write_tracks();
     Sound::start();
@@ -105,31 +106,33 @@ TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsAndLoadsEveryFile) {
     ASSERT_EQ(Sound::mus.size(), 7u);
     for (Mix_Music* track : Sound::mus)
         EXPECT_NE(track, nullptr);
+
+    // End releases everything, even while playing; starting again works as after a launch.
+    Sound::play_music(0, true);
+    Sound::loop_rain();
+    Sound::end();
+    for (Mix_Chunk* slot : Sound::sfx)
+        EXPECT_EQ(slot, nullptr);
+    EXPECT_TRUE(Sound::mus.empty());
+    EXPECT_FALSE(Sound::looping);
+    Sound::start();
+    EXPECT_EQ(Sound::mus.size(), 7u);
 }
 
 TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
     write_samples();
     Sound::start();
     const std::map<std::string, void (*)()> events = {
-        {"jump", &Sound::play_jump},
-        {"thud", &Sound::play_thud},
-        {"bolt_hit2", &Sound::play_bolthit},
-        {"teleport", &Sound::play_teleport},
+        {"jump", &Sound::play_jump},             {"thud", &Sound::play_thud},
+        {"bolt_hit2", &Sound::play_bolthit},     {"teleport", &Sound::play_teleport},
         {"lightning_charge", &Sound::play_lightning_charge},
         {"lightning_cast", &Sound::play_lightning_strike},
-        {"wield", &Sound::play_sword_wield},
-        {"firerain", &Sound::play_fire},
-        {"bolt_shot", &Sound::play_bolt},
-        {"crush", &Sound::play_stomp},
-        {"bodyburst", &Sound::play_bodyburst},
-        {"flame", &Sound::play_flame},
-        {"major_hit", &Sound::play_hard_hit},
-        {"child_yell", &Sound::play_child_yell},
-        {"woman_yell", &Sound::play_woman_yell},
-        {"deathburst", &Sound::play_deathburst},
-        {"decap2", &Sound::play_behead},
-        {"splash", &Sound::play_splash},
-    };
+        {"wield", &Sound::play_sword_wield},     {"firerain", &Sound::play_fire},
+        {"bolt_shot", &Sound::play_bolt},        {"crush", &Sound::play_stomp},
+        {"bodyburst", &Sound::play_bodyburst},   {"flame", &Sound::play_flame},
+        {"major_hit", &Sound::play_hard_hit},    {"child_yell", &Sound::play_child_yell},
+        {"woman_yell", &Sound::play_woman_yell}, {"deathburst", &Sound::play_deathburst},
+        {"decap2", &Sound::play_behead},         {"splash", &Sound::play_splash}};
     for (const auto& [file, event] : events)
         EXPECT_EQ(sample_played_by(event), file);
 
@@ -143,31 +146,27 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
 TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
     write_samples();
     Sound::start();
-    struct Variants {
-        void (*event)();
-        std::string prefix;
-        int count;
-    };
-    const std::vector<Variants> all = {
+    const std::vector<std::tuple<void (*)(), std::string, int>> all = {
         {&Sound::play_swish, "swish", 3},     {&Sound::play_stun, "oof", 4},
         {&Sound::play_death, "die", 3},       {&Sound::play_clash, "clash", 3},
         {&Sound::play_thunder, "thunder", 3}, {&Sound::play_disembowel, "dismemb", 3},
     };
-    for (const Variants& v : all) {
+    for (const auto& [event, prefix, count] : all) {
         std::srand(11);
         std::vector<int> draws;
         for (int i = 0; i < 12; ++i)
-            draws.push_back(std::rand() % v.count);
+            draws.push_back(std::rand() % count);
         std::srand(11);
         for (int draw : draws)
-            EXPECT_EQ(sample_played_by(v.event), v.prefix + std::to_string(draw + 1));
+            EXPECT_EQ(sample_played_by(event), prefix + std::to_string(draw + 1));
     }
 }
 
-TEST_F(SoundTest, MissingFilesLeaveSilentSlotsAndTracks) {
+TEST_F(SoundTest, MissingFilesLeaveSilentSlotsTracksAndLoops) {
+    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
     Sound::start();
-    for (Mix_Chunk* slot : Sound::sfx)
-        EXPECT_EQ(slot, nullptr);
+    for (int i = 0; i < Sound::SLOTS; ++i)
+        EXPECT_EQ(Sound::sfx[i] != nullptr, i == 11) << "slot " << i;
     ASSERT_EQ(Sound::mus.size(), 7u);
     for (Mix_Music* track : Sound::mus)
         EXPECT_EQ(track, nullptr);
@@ -180,11 +179,19 @@ TEST_F(SoundTest, MissingFilesLeaveSilentSlotsAndTracks) {
     Sound::play_music(0, true);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Sound::playing, 0);
+
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::loop_wind();
+    EXPECT_FALSE(Sound::looping);
+    // Channel -1 would have meant every channel.
+    Sound::stop_loops();
+    EXPECT_NE(Mix_Playing(0), 0);
 }
 
-TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
-    write_tracks();
+TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunningAndIgnoresMissingTracks) {
+    write_tracks("Track5");
     Sound::start();
+    EXPECT_EQ(Sound::mus[5], nullptr);
     Sound::play_music(3, true);
     ASSERT_NE(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Sound::playing, 3);
@@ -193,6 +200,12 @@ TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
     Mix_PauseMusic();
     Sound::play_music(3, true);
     EXPECT_NE(Mix_PausedMusic(), 0);
+    for (int track : {5, 7, -1, 1000}) {
+        Sound::play_music(track, true);
+        EXPECT_EQ(Sound::playing, 3) << "track " << track;
+        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
+        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
+    }
 
     Sound::play_music(2, true);
     EXPECT_EQ(Sound::playing, 2);
@@ -207,23 +220,6 @@ TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunning) {
     EXPECT_EQ(Sound::playing, 3);
 }
 
-TEST_F(SoundTest, PlayMusicIgnoresTracksThatDoNotExist) {
-    write_tracks("Track5");
-    Sound::start();
-    ASSERT_EQ(Sound::mus.size(), 7u);
-    EXPECT_EQ(Sound::mus[5], nullptr);
-    EXPECT_NE(Sound::mus[6], nullptr);
-
-    Sound::play_music(1, true);
-    Mix_PauseMusic();
-    for (int track : {5, 7, -1, 1000}) {
-        Sound::play_music(track, true);
-        EXPECT_EQ(Sound::playing, 1) << "track " << track;
-        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
-        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
-    }
-}
-
 TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
     Sound::start();
     EXPECT_FALSE(Sound::toggle_music());
@@ -235,52 +231,21 @@ TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
 TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     write_samples();
     Sound::start();
+    // Stopping with no loop started leaves other sounds alone.
+    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
+    Sound::stop_loops();
+    EXPECT_EQ(sample_on(0), "thud");
     Sound::loop_wind();
     EXPECT_TRUE(Sound::looping);
-    EXPECT_EQ(Sound::looper, 0);
-    Sound::loop_rain();
     EXPECT_EQ(Sound::looper, 1);
+    Sound::loop_rain();
+    EXPECT_EQ(Sound::looper, 2);
 
-    Sound::stop_loops();
-    EXPECT_FALSE(Sound::looping);
-    EXPECT_EQ(sample_on(0), "wind");
-    EXPECT_EQ(sample_on(1), "");
-}
-
-TEST_F(SoundTest, StopLoopsWithoutALoopLeavesOtherSoundsAlone) {
-    write_samples();
-    Sound::start();
-    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
     Sound::stop_loops();
     EXPECT_FALSE(Sound::looping);
     EXPECT_EQ(sample_on(0), "thud");
-}
-
-TEST_F(SoundTest, ALoopWhoseSampleIsMissingIsNotRemembered) {
-    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
-    Sound::start();
-    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
-    Sound::loop_wind();
-    EXPECT_FALSE(Sound::looping);
-    // Channel -1 would have meant every channel.
-    Sound::stop_loops();
-    EXPECT_NE(Mix_Playing(0), 0);
-}
-
-TEST_F(SoundTest, EndReleasesEverything) {
-    write_samples();
-    write_tracks();
-    Sound::start();
-    Sound::play_music(0, true);
-    Sound::loop_rain();
-    Sound::end();
-    for (Mix_Chunk* slot : Sound::sfx)
-        EXPECT_EQ(slot, nullptr);
-    EXPECT_TRUE(Sound::mus.empty());
-    EXPECT_FALSE(Sound::looping);
-    // Starting again works, as after a fresh launch.
-    Sound::start();
-    EXPECT_EQ(Sound::mus.size(), 7u);
+    EXPECT_EQ(sample_on(1), "wind");
+    EXPECT_EQ(sample_on(2), "");
 }
 
 TEST(SoundStart, MixerThatCannotOpenHalts) {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <memory>
+#include <sstream>
 #include <string>
 
 #include "Drawings.h"
@@ -20,14 +19,10 @@ const int MARKER_H = 4;
 
 // A complete set of small pictures in a fresh folder: fighter n is 2n + 2 pixels wide,
 // plain sprite n is n + 1 wide and 2n + 1 high, so each anchor shows its own size.
-class SpriteSheetTest : public drawings::ScreenTest {
+class SpriteSheetTest : public drawings::FolderTest {
 protected:
     void SetUp() override {
-        drawings::ScreenTest::SetUp();
-        folder.reset(new drawings::Folder);
-        folder->make("graphics/agents");
-        folder->make("graphics/sprites");
-        folder->make("graphics/screens");
+        drawings::FolderTest::SetUp();
         marker = Pixel::make(200, 0, 0);
         for (int n = 0; n < SpriteSheet::AGENT_SPRITES; ++n) {
             Rows pose = drawings::blank(2 * n + 2, 6, Pixel::black);
@@ -46,22 +41,18 @@ protected:
     }
     void TearDown() override {
         SpriteSheet::end();
-        folder.reset();
-        drawings::ScreenTest::TearDown();
+        drawings::FolderTest::TearDown();
     }
-
-    std::unique_ptr<drawings::Folder> folder;
     Uint32 marker = 0;
 };
 
-size_t leading_tabs(const std::string& line) { return line.find_first_not_of('\t'); }
-
-std::string line_with(const std::string& log, const std::string& text) {
-    const size_t at = log.find(text);
-    if (at == std::string::npos) return std::string();
-    const size_t begin = log.rfind('\n', at);
-    return log.substr(begin == std::string::npos ? 0 : begin + 1,
-                      log.find('\n', at) - (begin == std::string::npos ? 0 : begin + 1));
+// The number of tabs the log indents the line holding `text` by, or -1 without one.
+int depth_of(const std::string& log, const std::string& text) {
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find(text) != std::string::npos)
+            return static_cast<int>(line.find_first_not_of('\t'));
+    return -1;
 }
 
 void report_tables() {
@@ -71,12 +62,12 @@ void report_tables() {
 
 // Runs the loading with the log on the error stream, where death tests look.
 void start_and_report() {
-    dup2(2, 1);
+    route_log_to_stderr();
     std::atexit(report_tables);
     SpriteSheet::start();
 }
 
-TEST(SpriteSheetAnchors, PlainSpritesAreAnchoredByTheirNumber) {
+TEST(SpriteSheetAnchors, PlainSpritesAreAnchoredByTheirNumberAndTheMarkerSlides) {
     EXPECT_EQ(SpriteSheet::base_anchor(12, 31, 20), Coord(15, 20));
     EXPECT_EQ(SpriteSheet::base_anchor(18, 31, 20), Coord(15, 0));
     EXPECT_EQ(SpriteSheet::base_anchor(30, 31, 20), Coord(15, 10));
@@ -84,16 +75,14 @@ TEST(SpriteSheetAnchors, PlainSpritesAreAnchoredByTheirNumber) {
     for (int n : {17, 20}) EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 0)) << n;
     for (int n : {0, 10, 21, 40, 50, 65})
         EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 3)) << n;
-}
-
-TEST(SpriteSheetAnchors, TheLoadingMarkerSlidesFiveHundredPixelsIn118Steps) {
+    // The loading marker slides five hundred pixels in 118 steps.
     EXPECT_EQ(SpriteSheet::loading_marker_position(0, 800), Coord(-300, 400));
     EXPECT_EQ(SpriteSheet::loading_marker_position(118, 800), Coord(200, 400));
     EXPECT_EQ(SpriteSheet::loading_marker_position(129, 800), Coord(246, 400));
     EXPECT_EQ(SpriteSheet::loading_marker_position(1, 800), Coord(-295, 400));
 }
 
-TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
+TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     testing::internal::CaptureStdout();
     SpriteSheet::start();
     const std::string log = testing::internal::GetCapturedStdout();
@@ -101,7 +90,6 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
     ASSERT_EQ(SpriteSheet::agent.size(), 130u);
     ASSERT_EQ(SpriteSheet::base.size(), 66u);
     for (int n = 0; n < 130; ++n) {
-        EXPECT_EQ(SpriteSheet::agent[n]->w(), 2 * n + 2);
         EXPECT_EQ(SpriteSheet::agent[n]->offset, Coord(n + 1, 6));
         EXPECT_EQ(SpriteSheet::agent[n]->images.size(), 27u);
     }
@@ -116,28 +104,23 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchors) {
                       SpriteSheet::img_end3})
         EXPECT_EQ(s->offset, Coord(0, 0));
 
-    const std::string opened = line_with(log, "Loading sprite sheets...");
-    const std::string closed = line_with(log, "Done.");
-    ASSERT_FALSE(opened.empty()) << log;
-    ASSERT_FALSE(closed.empty()) << log;
-    EXPECT_EQ(leading_tabs(closed), leading_tabs(opened) + 1);
+    ASSERT_GE(depth_of(log, "Loading sprite sheets..."), 0) << log;
+    EXPECT_EQ(depth_of(log, "Done."), depth_of(log, "Loading sprite sheets...") + 1) << log;
     EXPECT_LT(log.find("Loading sprite sheets..."), log.find("Done."));
-}
 
-TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheMirroredMarkerAtItsLastStep) {
+    SpriteSheet::end();
+    EXPECT_TRUE(SpriteSheet::agent.empty());
+    EXPECT_TRUE(SpriteSheet::base.empty());
+    EXPECT_EQ(SpriteSheet::health_sword, nullptr);
+    EXPECT_EQ(SpriteSheet::img_end3, nullptr);
+    // Started again, even twice, the tables are whole once more.
     SpriteSheet::start();
-    // Step 129 puts the marker at x = 246; drawn mirrored with its anchor at the top-left
-    // corner it lands one marker width further right.
-    Image* screen = Graphics::screen;
-    const int left = 246 + MARKER_W;
-    EXPECT_EQ(screen->get_pixel(Coord(left - 1, 400)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(left, 400)), marker);
-    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
-    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
+    SpriteSheet::start();
+    EXPECT_EQ(SpriteSheet::agent.size(), 130u);
+    EXPECT_EQ(SpriteSheet::base.size(), 66u);
 }
 
-TEST_F(SpriteSheetTest, TheLoadingTextIsCentredAt200) {
+TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtItsLastStep) {
     const Uint32 ink = Pixel::make(0, 90, 0);
     const SDL_PixelFormat* f = Graphics::screen_surface->format;
     SDL_Surface* text = SDL_CreateRGBSurface(SDL_SWSURFACE, 21, 10, 32, f->Rmask, f->Gmask,
@@ -155,40 +138,29 @@ TEST_F(SpriteSheetTest, TheLoadingTextIsCentredAt200) {
     EXPECT_EQ(screen->get_pixel(Coord(410, 209)), ink);
     EXPECT_EQ(screen->get_pixel(Coord(411, 209)), Pixel::black);
     EXPECT_EQ(screen->get_pixel(Coord(390, 199)), Pixel::black);
+
+    // Step 129 puts the marker at x = 246; drawn mirrored with its anchor at the top-left
+    // corner it lands one marker width further right.
+    const int left = 246 + MARKER_W;
+    EXPECT_EQ(screen->get_pixel(Coord(left - 1, 400)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(left, 400)), marker);
+    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
+    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
 }
 
-TEST_F(SpriteSheetTest, EndEmptiesEveryTableAndStartCanRunAgain) {
-    SpriteSheet::start();
-    SpriteSheet::end();
-    EXPECT_TRUE(SpriteSheet::agent.empty());
-    EXPECT_TRUE(SpriteSheet::base.empty());
-    EXPECT_EQ(SpriteSheet::health_sword, nullptr);
-    EXPECT_EQ(SpriteSheet::img_end3, nullptr);
-    SpriteSheet::start();
-    SpriteSheet::start();
-    EXPECT_EQ(SpriteSheet::agent.size(), 130u);
-    EXPECT_EQ(SpriteSheet::base.size(), 66u);
-}
-
-TEST_F(SpriteSheetTest, AMissingPlainSpriteHaltsAfterEveryFighterHasLoaded) {
-    std::remove("graphics/sprites/65.png");
-    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
-                "Image: Failed to create Image from graphics/sprites/65[.]png\n.*"
-                "tables: 130 agents, 65 base");
-}
-
-TEST_F(SpriteSheetTest, AMissingFighterHaltsAfterTheOnesBeforeIt) {
-    std::remove("graphics/agents/7.png");
-    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
-                "Image: Failed to create Image from graphics/agents/7[.]png\n.*"
-                "tables: 7 agents, 0 base");
-}
-
-TEST_F(SpriteSheetTest, AMissingNamedPictureHalts) {
-    std::remove("graphics/screens/end2.png");
-    EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
-                "Image: Failed to create Image from graphics/screens/end2[.]png\n.*"
-                "tables: 130 agents, 66 base");
+TEST_F(SpriteSheetTest, AMissingPictureHaltsAfterThePicturesBeforeIt) {
+    // Each removal comes earlier in the loading order than the one before.
+    const std::pair<const char*, const char*> cases[] = {
+        {"graphics/screens/end2", "130 agents, 66 base"},
+        {"graphics/sprites/65", "130 agents, 65 base"},
+        {"graphics/agents/7", "7 agents, 0 base"}};
+    for (const auto& [name, tables] : cases) {
+        std::remove((std::string(name) + ".png").c_str());
+        EXPECT_EXIT(start_and_report(), testing::ExitedWithCode(1),
+                    std::string("Image: Failed to create Image from ") + name +
+                        "[.]png\n.*tables: " + tables);
+    }
 }
 
 } // namespace

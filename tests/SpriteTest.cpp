@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "Drawings.h"
 #include "core/Pixel.h"
@@ -13,33 +15,18 @@ using drawings::Rows;
 
 namespace {
 
-class SpriteTest : public drawings::ScreenTest {
-protected:
-    void SetUp() override {
-        drawings::ScreenTest::SetUp();
-        folder.reset(new drawings::Folder);
-    }
-    void TearDown() override {
-        folder.reset();
-        drawings::ScreenTest::TearDown();
-    }
-    std::unique_ptr<drawings::Folder> folder;
-};
+using SpriteTest = drawings::FolderTest;
 
-// Colours of the drawing below, one column each, plus two colours no rule names.
-struct Palette {
-    Uint32 other = Pixel::make(10, 20, 30);
-    Uint32 flame = Pixel::make(255, 128, 0);
-    std::vector<Uint32> colours() const {
-        return {Pixel::transparent, Pixel::black, Pixel::head,          Pixel::special,
-                Pixel::sword,       Pixel::safe,  Pixel::sword_on_body, Pixel::sword_on_cape,
-                Pixel::eyes,        Pixel::cape,  other,                flame};
-    }
-};
+// The key colours, plus two colours no rule names.
+std::vector<Uint32> key_colours() {
+    return {Pixel::transparent, Pixel::black, Pixel::head, Pixel::special,
+            Pixel::sword, Pixel::safe, Pixel::sword_on_body, Pixel::sword_on_cape,
+            Pixel::eyes, Pixel::cape, Pixel::make(10, 20, 30), Pixel::make(255, 128, 0)};
+}
 
 // 12 columns, one colour each, 3 rows; the last row is reversed so mirroring shows.
 Rows every_key_colour() {
-    const std::vector<Uint32> colours = Palette().colours();
+    const std::vector<Uint32> colours = key_colours();
     Rows rows = {colours, colours, colours};
     std::reverse(rows[2].begin(), rows[2].end());
     return rows;
@@ -60,16 +47,10 @@ std::map<Uint32, Uint32> expected_colours(int v) {
         {23, {75, 75, 75, 225, 225, 225}},   {24, {225, 225, 225, 225, 225, 225}},
         {25, {57, 113, 38, 255, 0, 0}},      {26, {210, 193, 142, 0, 255, 255}},
     };
-    const Palette p;
-    std::map<Uint32, Uint32> e = {{Pixel::transparent, Pixel::transparent},
-                                  {Pixel::black, Pixel::black},
-                                  {Pixel::head, Pixel::black},
-                                  {Pixel::special, Pixel::safe},
-                                  {Pixel::sword, Pixel::safe},
-                                  {Pixel::safe, Pixel::safe},
-                                  {Pixel::sword_on_body, Pixel::safe},
-                                  {p.other, p.other},
-                                  {p.flame, p.flame}};
+    std::map<Uint32, Uint32> e;
+    for (Uint32 c : key_colours()) e[c] = c;
+    e[Pixel::head] = Pixel::black;
+    e[Pixel::special] = e[Pixel::sword] = e[Pixel::sword_on_body] = Pixel::safe;
     Uint32 cape = 0;
     Uint32 eyes = 0;
     if (skins.count(v)) {
@@ -137,31 +118,33 @@ TEST_F(SpriteTest, EveryVariantRecoloursTheKeyColoursAsItsSkinSays) {
     }
 }
 
-TEST_F(SpriteTest, OnePassGivesExactlyWhatTheReplacementsInOrderGive) {
-    drawings::save(every_key_colour(), "fighter.png");
-    AgentSprite sprite("fighter.png");
-    for (int v = 0; v < VARIANT_COUNT; ++v) {
-        const Rows plain = sequential(sprite.images[0].get(), v);
-        EXPECT_EQ(drawings::read(sprite.images[v].get()), plain) << "variant " << v;
-        EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
-            << "mirror of variant " << v;
-    }
+// Fighters are keyed, and never need locking: hit tests read single pixels every frame
+// and a run-length encoded surface would be decoded for each of them.
+void expect_keyed_and_unlocked(Image* image) {
+    EXPECT_TRUE(image->surface->flags & SDL_SRCCOLORKEY);
+    EXPECT_EQ(image->surface->format->colorkey, Pixel::transparent);
+    image->draw(Coord(0, 0));
+    EXPECT_FALSE(SDL_MUSTLOCK(image->surface));
 }
 
-TEST_F(SpriteTest, ADrawingWithHundredsOfColoursIsRecolouredAlike) {
-    // 400 distinct colours first, the key colours only in the last row.
-    Rows drawing = drawings::blank(20, 21, 0);
+TEST_F(SpriteTest, OnePassGivesExactlyWhatTheReplacementsInOrderGive) {
+    // The key colours alone, and after 400 other colours.
+    Rows many = drawings::blank(20, 21, 0);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) drawing[y][x] = Pixel::make(x * 12 + 3, y * 12 + 3, 77);
-    const std::vector<Uint32> keys = Palette().colours();
-    for (size_t x = 0; x < keys.size(); ++x) drawing[20][x] = keys[x];
-    drawings::save(drawing, "fire.png");
-    AgentSprite sprite("fire.png");
-    for (int v = 0; v < VARIANT_COUNT; ++v) {
-        const Rows plain = sequential(sprite.images[0].get(), v);
-        EXPECT_EQ(drawings::read(sprite.images[v].get()), plain) << "variant " << v;
-        EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain))
-            << "mirror of variant " << v;
+        for (int x = 0; x < 20; ++x) many[y][x] = Pixel::make(x * 12 + 3, y * 12 + 3, 77);
+    const std::vector<Uint32> keys = key_colours();
+    std::copy(keys.begin(), keys.end(), many[20].begin());
+    for (const Rows& drawing : {every_key_colour(), many}) {
+        drawings::save(drawing, "fighter.png");
+        AgentSprite sprite("fighter.png");
+        for (int v = 0; v < VARIANT_COUNT; ++v) {
+            SCOPED_TRACE("variant " + std::to_string(v));
+            const Rows plain = sequential(sprite.images[0].get(), v);
+            EXPECT_EQ(drawings::read(sprite.images[v].get()), plain);
+            EXPECT_EQ(drawings::read(sprite.mirrored[v].get()), drawings::mirrored(plain));
+            expect_keyed_and_unlocked(sprite.images[v].get());
+            expect_keyed_and_unlocked(sprite.mirrored[v].get());
+        }
     }
 }
 
@@ -175,65 +158,52 @@ TEST_F(SpriteTest, PicturesFromAnArenaEqualThoseWithoutAndAFullArenaFallsBack) {
         AgentSprite pooled("fighter.png", &small);
         EXPECT_EQ(small.used_bytes(), 10 * picture_bytes);
         for (int v = 0; v < VARIANT_COUNT; ++v) {
-            EXPECT_EQ(drawings::read(pooled.images[v].get()), drawings::read(plain.images[v].get()));
+            EXPECT_EQ(drawings::read(pooled.images[v].get()),
+                      drawings::read(plain.images[v].get()));
             EXPECT_EQ(drawings::read(pooled.mirrored[v].get()),
                       drawings::read(plain.mirrored[v].get()));
         }
     }
     EXPECT_EQ(small.take(1), nullptr);
-    PixelArena roomy(1 << 20);
-    Uint32* a = roomy.take(3);
-    Uint32* b = roomy.take(5);
-    EXPECT_EQ(b, a + 3);
-    EXPECT_EQ(roomy.take(1 << 20), nullptr);
 }
 
-TEST_F(SpriteTest, FightersAreStoredWithKeyedPicturesAndNoRunLengthLocking) {
-    drawings::save(every_key_colour(), "fighter.png");
-    AgentSprite sprite("fighter.png");
-    for (int v = 0; v < VARIANT_COUNT; ++v) {
-        for (Image* image : {sprite.images[v].get(), sprite.mirrored[v].get()}) {
-            EXPECT_TRUE(image->surface->flags & SDL_SRCCOLORKEY);
-            EXPECT_EQ(image->surface->format->colorkey, Pixel::transparent);
-            image->draw(Coord(0, 0));
-            // Hit tests read single pixels every frame; a surface that must be locked
-            // would be decoded for each of them.
-            EXPECT_FALSE(SDL_MUSTLOCK(image->surface)) << "variant " << v;
-        }
-    }
-}
-
-TEST_F(SpriteTest, AttackPointsAreCollectedInColumnOrder) {
-    Rows drawing = drawings::blank(6, 5, Pixel::black);
-    drawing[4][1] = Pixel::special;
-    drawing[0][3] = Pixel::special;
-    drawing[2][1] = Pixel::special;
+TEST_F(SpriteTest, AttackPointsInColumnOrderAndTheBottomCentreAnchor) {
+    Rows drawing = drawings::blank(31, 20, Pixel::black);
+    drawing[4][1] = drawing[0][3] = drawing[2][1] = Pixel::special;
     drawings::save(drawing, "three.png");
-    drawings::save(drawings::blank(6, 5, Pixel::black), "none.png");
-
-    AgentSprite three("three.png");
-    ASSERT_EQ(three.specials.size(), 3u);
-    EXPECT_EQ(three.specials[0], Coord(1, 2));
-    EXPECT_EQ(three.specials[1], Coord(1, 4));
-    EXPECT_EQ(three.specials[2], Coord(3, 0));
-    EXPECT_TRUE(AgentSprite("none.png").specials.empty());
+    drawings::save(drawings::blank(40, 9, Pixel::black), "none.png");
+    const AgentSprite three("three.png");
+    EXPECT_EQ(three.specials, (std::vector<Coord>{Coord(1, 2), Coord(1, 4), Coord(3, 0)}));
+    EXPECT_EQ(three.offset, Coord(15, 20));
+    const AgentSprite none("none.png");
+    EXPECT_TRUE(none.specials.empty());
+    EXPECT_EQ(none.offset, Coord(20, 9));
 }
 
-TEST_F(SpriteTest, AgentSpritesAreAnchoredAtTheBottomCentre) {
-    drawings::save(drawings::blank(31, 20, Pixel::black), "odd.png");
-    drawings::save(drawings::blank(40, 9, Pixel::black), "even.png");
-    EXPECT_EQ(AgentSprite("odd.png").offset, Coord(15, 20));
-    EXPECT_EQ(AgentSprite("even.png").offset, Coord(20, 9));
-}
-
-TEST_F(SpriteTest, FlipOffsetMirrorsAboutTheCentreLine) {
+TEST_F(SpriteTest, FlipOffsetMirrorsAboutTheCentreLineAndSoDoesDrawing) {
     drawings::save(drawings::blank(40, 10, Pixel::black), "wide.png");
     Sprite sprite("wide.png");
     EXPECT_EQ(sprite.flip_offset(Coord(20, 10), true), Coord(20, 10));
     EXPECT_EQ(sprite.flip_offset(Coord(30, 10), true), Coord(10, 10));
     EXPECT_EQ(sprite.flip_offset(Coord(10, 10), true), Coord(-10, 10));
     EXPECT_EQ(sprite.flip_offset(Coord(10, 7), false), Coord(10, 7));
-    EXPECT_EQ(sprite.flip_offset(Coord(0, 0), true), Coord(-40, 0));
+
+    // A 4 x 1 bar (red, then green) anchored on its left pixel is drawn with it on the
+    // position; mirrored, the anchor left of the centre moves to 3 * 0 - 4.
+    const Uint32 red = Pixel::make(200, 0, 0);
+    const Uint32 green = Pixel::make(0, 200, 0);
+    drawings::save({{red, green, green, green}}, "bar.png");
+    Sprite bar("bar.png", 0, 0);
+    Image* screen = Graphics::screen;
+    screen->fill(Pixel::black);
+    bar.draw(Coord(100, 50), false);
+    EXPECT_EQ(screen->get_pixel(Coord(100, 50)), red);
+    EXPECT_EQ(screen->get_pixel(Coord(103, 50)), green);
+    bar.draw(Coord(200, 50), true);
+    EXPECT_EQ(screen->get_pixel(Coord(203, 50)), Pixel::black);
+    EXPECT_EQ(screen->get_pixel(Coord(204, 50)), green);
+    EXPECT_EQ(screen->get_pixel(Coord(207, 50)), red);
+    EXPECT_EQ(screen->get_pixel(Coord(208, 50)), Pixel::black);
 }
 
 TEST_F(SpriteTest, PlainSpritesMirrorEveryVariantOnceOnTheirFirstDraw) {
@@ -243,37 +213,13 @@ TEST_F(SpriteTest, PlainSpritesMirrorEveryVariantOnceOnTheirFirstDraw) {
     sprite.add_variant();
     ASSERT_EQ(sprite.mirrored.size(), 3u);
     for (const auto& m : sprite.mirrored) EXPECT_EQ(m, nullptr);
-
     sprite.draw(Coord(10, 10), false);
     std::vector<Image*> first;
-    for (const auto& m : sprite.mirrored) {
-        EXPECT_NE(m, nullptr);
-        first.push_back(m.get());
-    }
+    for (const auto& m : sprite.mirrored) first.push_back(m.get());
+    EXPECT_EQ(std::count(first.begin(), first.end(), nullptr), 0);
     sprite.draw(Coord(10, 10), VARIANT_WHITE_CAPE, true);
     sprite.image(VARIANT_GREY_CAPE, true);
     for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(sprite.mirrored[i].get(), first[i]);
-}
-
-TEST_F(SpriteTest, DrawingPutsTheAnchorOnThePositionAndMirrorsAboutIt) {
-    // A 4 x 1 bar: red, green, green, green, anchored on its left pixel.
-    const Uint32 red = Pixel::make(200, 0, 0);
-    const Uint32 green = Pixel::make(0, 200, 0);
-    drawings::save({{red, green, green, green}}, "bar.png");
-    Sprite sprite("bar.png", 0, 0);
-    Image* screen = Graphics::screen;
-    screen->fill(Pixel::black);
-
-    sprite.draw(Coord(100, 50), false);
-    EXPECT_EQ(screen->get_pixel(Coord(100, 50)), red);
-    EXPECT_EQ(screen->get_pixel(Coord(103, 50)), green);
-
-    // An anchor left of the centre moves to 3 * 0 - 4: the mirrored bar lands right of it.
-    sprite.draw(Coord(200, 50), true);
-    EXPECT_EQ(screen->get_pixel(Coord(203, 50)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(204, 50)), green);
-    EXPECT_EQ(screen->get_pixel(Coord(207, 50)), red);
-    EXPECT_EQ(screen->get_pixel(Coord(208, 50)), Pixel::black);
 }
 
 } // namespace

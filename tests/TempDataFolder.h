@@ -4,7 +4,6 @@
 #include <SDL.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -49,41 +48,26 @@ class TempDataFolder {
         SDL_FreeSurface(s);
     }
 
-    // A 16-bit stereo 22 050 Hz WAV of a sine tone (SDL_mixer recognises WAV by content).
-    static void add_wav(const std::string& name, uint32_t frames, double frequency = 440.0) {
-        const uint32_t rate = 22050;
-        const uint16_t channels = 2;
-        const uint16_t bits = 16;
-        const double TWO_PI = 6.283185307179586;
-        const uint32_t data_bytes = frames * channels * bits / 8;
-        std::string wav;
-        auto put32 = [&](uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                wav.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    // A 16-bit stereo 22 050 Hz WAV of `frames` silent frames (SDL_mixer goes by content).
+    static void add_wav(const std::string& name, uint32_t frames) {
+        struct Header {
+            char riff[4];
+            uint32_t riff_bytes;
+            char wave_fmt[8];
+            uint32_t fmt_bytes;
+            uint16_t pcm, channels;
+            uint32_t rate, byte_rate;
+            uint16_t block, bits;
+            char data[4];
+            uint32_t data_bytes;
         };
-        auto put16 = [&](uint16_t v) {
-            wav.push_back(static_cast<char>(v & 0xFF));
-            wav.push_back(static_cast<char>(v >> 8));
-        };
-        wav += "RIFF";
-        put32(36 + data_bytes);
-        wav += "WAVEfmt ";
-        put32(16);
-        put16(1);
-        put16(channels);
-        put32(rate);
-        put32(rate * channels * bits / 8);
-        put16(channels * bits / 8);
-        put16(bits);
-        wav += "data";
-        put32(data_bytes);
-        for (uint32_t i = 0; i < frames; ++i) {
-            const double t = static_cast<double>(i) / rate;
-            const auto sample = static_cast<int16_t>(8000 * std::sin(TWO_PI * frequency * t));
-            for (uint16_t c = 0; c < channels; ++c)
-                put16(static_cast<uint16_t>(sample));
-        }
-        write_file(name, wav);
+        static_assert(sizeof(Header) == 44, "a WAV header has 44 bytes");
+        const uint32_t bytes = frames * 4;
+        const Header h = {{'R', 'I', 'F', 'F'}, 36 + bytes,
+                          {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}, 16, 1, 2, 22050, 22050 * 4, 4,
+                          16, {'d', 'a', 't', 'a'}, bytes};
+        write_file(name, std::string(reinterpret_cast<const char*>(&h), sizeof h) +
+                             std::string(bytes, '\0'));
     }
 
     std::string path;
