@@ -78,4 +78,36 @@ public:
     int frame_delay;
     int frame_counter;
     int state_timer;
+
+private:
+    // Steps of run().
+    void dissolve_water();
+    void advance_animation();
+    // Whether the push-apart rule applies this frame, and the x to be pushed towards.
+    bool decide_push(Agent* near, int& target);
+    void behave();
+    void special_moves();
+    void move(Agent* pushed_from, int target);
+    void move_horizontally(Agent* near, int target);
+
+    void behave_idle();
+    void behave_walk();
+    void behave_slash();
+    void behave_lunge();
+    void behave_lightning();
+    void behave_stomp();
+    void behave_beheaded();
+    void behave_dying();
+    void behave_dismembered();
+    void arrive_from_teleport();
+    void turn_on_second_frame(Frame* animation);
+    void start_special(AgentState s);
+    // Moves the frame on without spawning attacks.
+    void skip_frames(int n);
+    void become_remains(Frame* corpse);
+
+    bool at_frame_change() const;
+    // `amount` in the direction the agent faces.
+    int towards_facing(int amount) const;
+    bool passes(const Agent* other, int flags) const;
 };
