@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include "combat/AgentInput.h"
+#include "combat/Attack.h"
 #include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
@@ -48,6 +49,7 @@ void start() {
     // Built from the named inputs.
     Combos::start();
     Particle::start();
+    Attack::start();
     Error::close("Success.");
 }
 

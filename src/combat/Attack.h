@@ -5,6 +5,7 @@
 #include "world/ThingDB.h"
 
 class Agent;
+class Particle;
 
 // A live harmful (or merely spectacular) object of the world: the hit point of a sword
 // swing, a fire bolt, lightning, a stomp, a fire shield, a flying body part, and more.
@@ -46,4 +47,31 @@ public:
     Thing* carrier;
 
     static ThingDB DB;
+
+private:
+    void set_up();
+    void summon();
+    void run_type();
+    // The carrier as the particle it is for every type but the campfire.
+    Particle* body() const;
+
+    void hit_slash(Agent* target, int contact);
+    void hit_lunge(Agent* target, int contact);
+    void hit_air_slash(Agent* target, int contact);
+    void hit_firebolt(Agent* target, int contact);
+    void hit_telekinesis(Agent* target, int contact);
+
+    void run_firebolt();
+    void run_lightning();
+    void run_stomp();
+    void run_fireshield();
+    void run_giblet();
+    void run_telekinesis();
+    void run_halo();
+    void run_blood_sword();
+    void run_mote();
+    void run_campfire();
+    void run_gore();
+    void run_hellfire();
+    void run_pit();
 };
