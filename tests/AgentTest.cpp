@@ -100,17 +100,6 @@ TEST_F(AgentTest, AgentsAtTheSameXAreJiggledNotPushed) {
     }
 }
 
-TEST_F(AgentTest, NoPushInTheAirOrAgainstALungingAgent) {
-    Agent* a = fighter(Coord(100, FLOOR));
-    Agent* b = fighter(Coord(120, 300));
-    frames(1);
-    EXPECT_EQ(a->pos.x, 100);
-    b->pos = Coord(120, FLOOR);
-    b->set_state(LUNGE);
-    a->run();
-    EXPECT_EQ(a->pos.x, 100);
-}
-
 TEST_F(AgentTest, WoundsStunThenKill) {
     Agent* a = fighter(Coord(300, FLOOR), 2, false, 3);
     a->wound(1, DYING);

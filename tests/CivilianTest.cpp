@@ -125,12 +125,12 @@ TEST_F(CivilianTest, HealthBarSlidesOffItsEdge) {
     EXPECT_EQ(right.position().x, 456);
     a->set_hp(7);
     a->set_state(DYING);
-    a->hp = -3;
-    EXPECT_EQ(left.position().x, -256);
-    a->hp = 10;
+    EXPECT_EQ(left.position().x, -256) << "a dead agent has no health to show";
+    EXPECT_EQ(right.position().x, 456);
+
+    HealthMonitor full(new Agent(VARIANT_WHITE_CAPE, 10, Coord(500, FLOOR), 1, false), 20, true);
     Graphics::screen->fill(Pixel::make(1, 2, 3));
-    left.draw();
-    right.draw();
+    full.draw();
     Graphics::screen->open();
     EXPECT_NE(Graphics::screen->get_pixel(Coord(10, 20 + SpriteSheet::health_sword->h() / 2)), Pixel::make(1, 2, 3));
     Graphics::screen->close();
