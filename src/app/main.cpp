@@ -1,6 +1,7 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
+#include "combat/Agent.h"
 #include "combat/AgentInput.h"
 #include "combat/Attack.h"
 #include "combat/Combos.h"
@@ -48,6 +49,7 @@ void start() {
     AgentInput::start();
     // Built from the named inputs.
     Combos::start();
+    Agent::start();
     Particle::start();
     Attack::start();
     Error::close("Success.");

@@ -13,17 +13,17 @@
 // Every agent lives in Agent::agents, alive or dead, until delete_all.
 class Agent : public Thing {
 public:
-    static const int WALK_SPEED = 8;
-    static const int JUMP_HEIGHT = 35;
-    static const int MAX_GRAV = 4;
-    static const int MIN_GRAV = 2;
-    static const int TERMINAL_VELOCITY = 20;
-    static const int BEHEAD_SPURT_FREQUENCY = 20;
+    static constexpr int WALK_SPEED = 8;
+    static constexpr int JUMP_HEIGHT = 35;
+    static constexpr int MAX_GRAV = 4;
+    static constexpr int MIN_GRAV = 2;
+    static constexpr int TERMINAL_VELOCITY = 20;
+    static constexpr int BEHEAD_SPURT_FREQUENCY = 20;
 
     // get_closest filters, combined by bitwise or.
-    static const int F_ENEMY = 1;
-    static const int F_FACED = 2;
-    static const int F_GROUNDED = 4;
+    static constexpr int F_ENEMY = 1;
+    static constexpr int F_FACED = 2;
+    static constexpr int F_GROUNDED = 4;
 
     // Owning, in creation order.
     static std::vector<Agent*> agents;

@@ -12,7 +12,9 @@ HealthMonitor::HealthMonitor(Agent* agent, int y, bool left_side)
     : agent(agent), y(y), left_side(left_side) {}
 
 Coord HealthMonitor::position() const {
-    const int d = static_cast<int>((1.0 - agent->get_hp()) * TRAVEL);
+    // An agent killed without losing its health (a script's death state) shows none left.
+    const double health = agent->alive ? agent->get_hp() : 0.0;
+    const int d = static_cast<int>((1.0 - health) * TRAVEL);
     return Coord(left_side ? -d : RIGHT_REST_X + d, y);
 }
 
