@@ -70,27 +70,6 @@ TEST_F(EffectTest, ADropWithoutSpeedFallsStraightDown) {
     }
 }
 
-TEST_F(EffectTest, MeatShowsPiecesOfFlesh) {
-    Effect::meat(Coord(400, 300), 270, 70, 4, 15, 50);
-    std::set<Sprite*> pieces(SpriteSheet::base.begin() + 62, SpriteSheet::base.begin() + 66);
-    ASSERT_EQ(all_particles().size(), 50u);
-    for (Particle* p : all_particles()) {
-        EXPECT_EQ(pieces.count(p->sprite), 1u);
-        EXPECT_EQ(p->pixel, Pixel::transparent);
-    }
-}
-
-std::vector<Sprite*> giblet_pictures() {
-    std::vector<Sprite*> pictures;
-    for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
-        Attack* a = static_cast<Attack*>(Attack::DB.current());
-        EXPECT_EQ(a->type, ATK_GIBLET);
-        EXPECT_EQ(a->owner, nullptr);
-        pictures.insert(pictures.begin(), static_cast<Particle*>(a->carrier)->sprite);
-    }
-    return pictures;
-}
-
 TEST_F(EffectTest, GibletsFacingLeftSwapTheLimbs) {
     Agent* right = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, false);
     Agent* left = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, true);
@@ -176,36 +155,6 @@ TEST_F(EffectTest, AWaterDropWithoutLifespanLivesUntilItLeavesTheScreen) {
     ADD_FAILURE() << "the drop never left the screen";
 }
 
-TEST_F(EffectTest, AWaterSprayIsAHundredAndFiftyBlueDrops) {
-    Effect::water_spray(Coord(400, 300));
-    const std::vector<Particle*> drops = particles(Particle::foreground);
-    ASSERT_EQ(drops.size(), 150u);
-    for (Particle* p : drops) {
-        Uint8 r, g, b;
-        SDL_GetRGB(p->pixel, Graphics::screen->surface->format, &r, &g, &b);
-        EXPECT_EQ(r, g);
-        EXPECT_GE(r, 130);
-        EXPECT_EQ(b, 255);
-        EXPECT_LT(p->lifespan, 80);
-        EXPECT_LE(std::abs(p->pos.x - 400), 40);
-        EXPECT_LE(std::abs(p->pos.y - 262), 40);
-    }
-}
-
-TEST_F(EffectTest, ATeleportPuffsThirtyCloudsAFewPicturesIn) {
-    Effect::teleport(Coord(400, 500));
-    std::vector<Frame*> starts;
-    for (Frame* f = Animation::cloud; f && starts.size() < 4; f = f->peek_next()) starts.push_back(f);
-    const std::vector<Particle*> puffs = particles(Particle::foreground);
-    ASSERT_EQ(puffs.size(), 30u);
-    for (Particle* p : puffs) {
-        EXPECT_NE(std::find(starts.begin(), starts.end(), p->animation), starts.end());
-        EXPECT_EQ(p->gravity, 0);
-        EXPECT_LE(std::abs(p->pos.x - 400), 12);
-        EXPECT_LE(std::abs(p->pos.y - 462), 12);
-    }
-}
-
 TEST_F(EffectTest, AStompThrowsFiveRocksAlongTheFloor) {
     Effect::stomp(300);
     std::vector<Particle*> rocks = particles(Particle::foreground);
@@ -248,32 +197,6 @@ TEST_F(EffectTest, ABoltBurstIsOneShot) {
     ASSERT_EQ(particles(Particle::foreground).size(), 1u);
     for (int frame = 0; frame < 100; ++frame) Particle::foreground.run();
     EXPECT_TRUE(particles(Particle::foreground).empty());
-}
-
-TEST_F(EffectTest, WeatherComesInFromTheEdges) {
-    for (int i = 0; i < 50; ++i) {
-        Effect::leaf();
-        Effect::rain();
-    }
-    int leaves = 0;
-    int drops = 0;
-    for (Particle* p : particles(Particle::foreground)) {
-        if (p->sprite) {
-            ++drops;
-            EXPECT_EQ(p->sprite, SpriteSheet::base[37]);
-            EXPECT_EQ(p->pos.y, 0);
-            EXPECT_GE(p->vel.y, 20);
-            EXPECT_LT(p->vel.y, 60);
-        } else {
-            ++leaves;
-            EXPECT_EQ(p->pos.x, 799);
-            EXPECT_GT(p->pos.y, 300);
-            EXPECT_LE(p->vel.x, -8);
-            EXPECT_EQ(p->jitter, Coord(0, 1));
-        }
-    }
-    EXPECT_GE(leaves, 49);
-    EXPECT_GE(drops, 45);
 }
 
 TEST_F(EffectTest, LightningDrawsStrokesForThisFrameOnly) {
