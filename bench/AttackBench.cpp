@@ -51,7 +51,8 @@ struct Stats {
 
 size_t count(ThingDB& list) {
     size_t n = 0;
-    for (list.reiterate(); list.current(); list.next()) ++n;
+    for (list.reiterate(); list.current(); list.next())
+        ++n;
     return n;
 }
 

@@ -19,7 +19,8 @@ Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
 
 // Runs the attack list `frames` times, as the level does once a frame.
 void run_attacks(int frames) {
-    for (int i = 0; i < frames; ++i) Attack::DB.run();
+    for (int i = 0; i < frames; ++i)
+        Attack::DB.run();
 }
 
 class AttackTest : public CombatWorld {};
@@ -73,8 +74,8 @@ TEST_F(AttackTest, ABlockedSwingEndsAndHealsTheBlockerAtTheSwordsmansCost) {
     run_attacks(1);
     EXPECT_TRUE(attacks(ATK_SLASH).empty());
     EXPECT_EQ(blocker->state, IDLE);
-    EXPECT_EQ(blocker->hp, 20);  // +5, capped at its maximum
-    EXPECT_EQ(owner->hp, 0);     // -5, never below 0
+    EXPECT_EQ(blocker->hp, 20); // +5, capped at its maximum
+    EXPECT_EQ(owner->hp, 0);    // -5, never below 0
     EXPECT_TRUE(owner->alive);
     EXPECT_EQ(owner->state, IDLE);
     EXPECT_EQ(owner->frame_delay, delay + 2);
@@ -259,7 +260,8 @@ TEST_F(AttackTest, GoreSprays5000DropsAndTenPiecesAFrameForTenFrames) {
         run_attacks(1);
         const std::vector<Particle*> all = all_particles();
         int meat = 0;
-        for (Particle* p : all) meat += p->sprite != nullptr;
+        for (Particle* p : all)
+            meat += p->sprite != nullptr;
         EXPECT_EQ(all.size(), 5010u * frame);
         EXPECT_EQ(meat, 10 * frame);
     }

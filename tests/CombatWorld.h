@@ -6,7 +6,7 @@
 #include "FighterWorld.h"
 
 class CombatWorld : public FighterWorld {
-protected:
+  protected:
     void SetUp() override {
         FighterWorld::SetUp();
         Graphics::screen->fill(Pixel::black);
@@ -21,7 +21,8 @@ protected:
 
     static std::vector<Particle*> all_particles() {
         std::vector<Particle*> found = particles(Particle::foreground);
-        for (Particle* p : particles(Particle::background)) found.push_back(p);
+        for (Particle* p : particles(Particle::background))
+            found.push_back(p);
         return found;
     }
 

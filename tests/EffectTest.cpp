@@ -28,8 +28,10 @@ template <typename F> int next_random_after(unsigned seed, F action) {
 TEST_F(EffectTest, BloodOfNoDropsMakesNothingAndDrawsNoRandomNumbers) {
     std::srand(7);
     const int expected = std::rand();
-    EXPECT_EQ(next_random_after(7, [] { Effect::blood(Coord(100, 100), 0, 30, 1, 5, 0); }), expected);
-    EXPECT_EQ(next_random_after(7, [] { Effect::meat(Coord(100, 100), 0, 30, 1, 5, 0); }), expected);
+    EXPECT_EQ(next_random_after(7, [] { Effect::blood(Coord(100, 100), 0, 30, 1, 5, 0); }),
+              expected);
+    EXPECT_EQ(next_random_after(7, [] { Effect::meat(Coord(100, 100), 0, 30, 1, 5, 0); }),
+              expected);
     EXPECT_TRUE(all_particles().empty());
 }
 
@@ -63,7 +65,8 @@ TEST_F(EffectTest, ADropWithoutSpeedFallsStraightDown) {
         if (p->vel == Coord(0, 0)) still.push_back(p);
     ASSERT_FALSE(still.empty());
     for (int frame = 0; frame < 10; ++frame)
-        for (Particle* p : still) p->run();
+        for (Particle* p : still)
+            p->run();
     for (Particle* p : still) {
         EXPECT_EQ(p->pos.x, 400);
         EXPECT_EQ(p->pos.y, 100 + 45);
@@ -114,7 +117,8 @@ TEST_F(EffectTest, GibletsFlyUpAndTrailBloodUntilTheyRest) {
         EXPECT_FALSE(p->dies_offscreen);
         parts.push_back(p);
     }
-    for (int frame = 0; frame < 400; ++frame) Attack::DB.run();
+    for (int frame = 0; frame < 400; ++frame)
+        Attack::DB.run();
     // Six parts at rest on the floor, still; they trailed blood on the way.
     EXPECT_EQ(attacks(ATK_GIBLET).size(), 6u);
     for (Particle* p : parts) {
@@ -126,7 +130,8 @@ TEST_F(EffectTest, GibletsFlyUpAndTrailBloodUntilTheyRest) {
 }
 
 TEST_F(EffectTest, SnowFlakesLiveExactly75FramesWhereverTheyDrift) {
-    for (int i = 0; i < 20; ++i) Effect::snow();
+    for (int i = 0; i < 20; ++i)
+        Effect::snow();
     std::vector<Particle*> flakes = all_particles();
     ASSERT_GE(flakes.size(), 19u);
     for (Particle* p : flakes) {
@@ -160,7 +165,8 @@ TEST_F(EffectTest, AWaterDropWithoutLifespanLivesUntilItLeavesTheScreen) {
         const bool leaves = next.x < -100 || next.x > 900 || next.y < -100 || next.y > 700;
         Particle::foreground.run();
         bool gone = true;
-        for (Particle* p : particles(Particle::foreground)) gone = gone && p != lasting;
+        for (Particle* p : particles(Particle::foreground))
+            gone = gone && p != lasting;
         ASSERT_EQ(gone, leaves) << frame;
         if (gone) return;
     }
@@ -181,7 +187,8 @@ TEST_F(EffectTest, AStompThrowsFiveRocksAlongTheFloor) {
         EXPECT_GE(p->terminal_velocity, 1);
         EXPECT_LE(p->terminal_velocity, 2);
         bool rubble = false;
-        for (int n = 17; n <= 20; ++n) rubble = rubble || p->sprite == SpriteSheet::base[n];
+        for (int n = 17; n <= 20; ++n)
+            rubble = rubble || p->sprite == SpriteSheet::base[n];
         EXPECT_TRUE(rubble);
     }
     EXPECT_EQ(xs, (std::set<int>{250, 275, 300, 325, 350}));
@@ -207,7 +214,8 @@ TEST_F(EffectTest, HellfireRisesAtFivePixelsAFrameOnceSlowed) {
 TEST_F(EffectTest, ABoltBurstIsOneShot) {
     Effect::bolt_hit(Coord(200, 200));
     ASSERT_EQ(particles(Particle::foreground).size(), 1u);
-    for (int frame = 0; frame < 100; ++frame) Particle::foreground.run();
+    for (int frame = 0; frame < 100; ++frame)
+        Particle::foreground.run();
     EXPECT_TRUE(particles(Particle::foreground).empty());
 }
 

@@ -46,16 +46,26 @@ int distance(Coord a, Coord b) {
     return static_cast<int>(std::sqrt(dx * dx + dy * dy));
 }
 
-int team_of(const Agent* a) { return a ? a->team : 0; }
+int team_of(const Agent* a) {
+    return a ? a->team : 0;
+}
 
 // Non-zero team other than `team`: the only agents an attack may harm.
-bool is_foe(const Agent* a, int team) { return a->team != 0 && a->team != team; }
+bool is_foe(const Agent* a, int team) {
+    return a->team != 0 && a->team != team;
+}
 
-int toward(int from, int to) { return from < to ? 1 : (from > to ? -1 : 0); }
+int toward(int from, int to) {
+    return from < to ? 1 : (from > to ? -1 : 0);
+}
 
-int facing_sign(const Agent* a) { return a->facing_left ? -1 : 1; }
+int facing_sign(const Agent* a) {
+    return a->facing_left ? -1 : 1;
+}
 
-int frame_image(const Agent* a) { return a->frame ? a->frame->sprite_index : -1; }
+int frame_image(const Agent* a) {
+    return a->frame ? a->frame->sprite_index : -1;
+}
 
 // Types whose set-up or run uses the owner.
 bool needs_owner(AttackType t) {
@@ -100,11 +110,17 @@ Attack::Attack(AttackType type, Agent* owner, Coord pos)
     DB.add(this);
 }
 
-Attack::~Attack() { delete carrier; }
+Attack::~Attack() {
+    delete carrier;
+}
 
-void Attack::start() { DB.clear(); }
+void Attack::start() {
+    DB.clear();
+}
 
-Particle* Attack::body() const { return static_cast<Particle*>(carrier); }
+Particle* Attack::body() const {
+    return static_cast<Particle*>(carrier);
+}
 
 void Attack::set_up() {
     switch (type) {
@@ -394,8 +410,10 @@ void Attack::run_firebolt() {
         const Coord aim(a->pos.x, a->pos.y - BOLT_AIM_HEIGHT);
         double d = std::atan2(aim.y - bolt->pos.y, aim.x - bolt->pos.x) - heading;
         // A heading turned by many steerings may lie far outside one turn.
-        while (d > PI) d -= TWO_PI;
-        while (d < -PI) d += TWO_PI;
+        while (d > PI)
+            d -= TWO_PI;
+        while (d < -PI)
+            d += TWO_PI;
         if (d <= -BOLT_CONE || d >= BOLT_CONE) continue;
         const int dist = distance(bolt->pos, aim);
         if (target && dist >= best) continue;

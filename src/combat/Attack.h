@@ -12,7 +12,7 @@ class Particle;
 // Most attacks carry a particle as their moving, visible body and test hits at its
 // position against the pixels of the agents' current pictures.
 class Attack : public Thing {
-public:
+  public:
     // Set up for its type and linked in at the head of DB, which owns it.
     Attack(AttackType type, Agent* owner, Coord pos);
     // Destroys the carrier with the attack.
@@ -48,7 +48,7 @@ public:
 
     static ThingDB DB;
 
-private:
+  private:
     void set_up();
     void summon();
     void run_type();

@@ -22,9 +22,13 @@ const int RAIN_IMAGE = 37;
 const int CHEST_HEIGHT = 38;
 
 // r pixels in direction theta, each component rounded by adding 0.5 and truncating.
-Coord polar(int r, double theta) { return Coord().vectorOffset(theta, r); }
+Coord polar(int r, double theta) {
+    return Coord().vectorOffset(theta, r);
+}
 
-Coord operator+(Coord a, Coord b) { return Coord(a.x + b.x, a.y + b.y); }
+Coord operator+(Coord a, Coord b) {
+    return Coord(a.x + b.x, a.y + b.y);
+}
 
 // Half the drops go in front of the fighters, half behind.
 void put_either(Particle* p) {
@@ -52,7 +56,7 @@ struct GibletPart {
 };
 
 const GibletPart GIBLET_PARTS[] = {
-    {Coord(0, -66), 60, 120, 31, 31},  {Coord(0, -48), 60, 120, 36, 36},
+    {Coord(0, -66), 60, 120, 31, 31},    {Coord(0, -48), 60, 120, 36, 36},
     {Coord(-22, -46), 100, 130, 33, 32}, {Coord(22, -45), 50, 80, 32, 33},
     {Coord(-10, -20), 100, 130, 34, 35}, {Coord(10, -20), 50, 80, 35, 34},
 };
@@ -117,7 +121,8 @@ void Effect::stomp(int x) {
 
 void Effect::lightning(Coord from, Coord to, int count, int a, int b) {
     const Uint32 violet = Pixel::make(140, 0, 255);
-    for (int i = 0; i < count; ++i) Graphics::screen->draw_lightning(from, to, violet, a, b);
+    for (int i = 0; i < count; ++i)
+        Graphics::screen->draw_lightning(from, to, violet, a, b);
 }
 
 void Effect::water_spray(Coord at) {

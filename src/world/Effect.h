@@ -6,7 +6,7 @@ class Agent;
 // Recipes that spray particles for one visual event each: blood and meat, body parts,
 // bursts, flames, rubble, sparkles, weather and lightning. They hold no state.
 class Effect {
-public:
+  public:
     // The agent bursts into six flying body parts that trail blood.
     static void giblets(Agent* a);
     static void leaf();
