@@ -153,6 +153,17 @@ TEST_F(AgentTest, BloodAndWaterCreaturesBurnAwayWhateverKillsThem) {
     EXPECT_EQ(blood->frame, shown);
 }
 
+TEST_F(AgentTest, WaterCreaturesDissolveByThemselves) {
+    Agent* water = fighter(Coord(300, FLOOR), 2, false, 3, VARIANT_WATER);
+    int n = 0;
+    while (water->alive && n < 5000) frames(1), ++n;
+    EXPECT_GT(n, 3);
+    EXPECT_EQ(water->state, BURN);
+    EXPECT_EQ(water->team, 0);
+    EXPECT_LT(water->hp, 1);
+    EXPECT_GT(count(Particle::foreground), 0) << "it sprays while it lives";
+}
+
 TEST_F(AgentTest, DeathsEndInTheirFinalPictures) {
     Agent* dying = fighter(Coord(100, FLOOR));
     Agent* headless = fighter(Coord(300, FLOOR));
