@@ -1,63 +1,15 @@
 #pragma once
-// A headless world with the game's own pictures and sounds: agents, attacks and
-// particles run and draw as they do in play, on an 800x600 screen nobody sees.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
+// The fighters' world with a black screen to draw on, and ways to look into it.
+#include <cstdlib>
 #include <vector>
 
-#include "combat/Agent.h"
-#include "combat/AgentInput.h"
-#include "combat/Attack.h"
-#include "combat/Combos.h"
-#include "core/Graphics.h"
-#include "core/Pixel.h"
-#include "core/Sound.h"
-#include "level/Level.h"
-#include "sprites/Animation.h"
-#include "sprites/SpriteSheet.h"
-#include "world/Particle.h"
+#include "FighterWorld.h"
 
-class CombatWorld : public ::testing::Test {
+class CombatWorld : public FighterWorld {
 protected:
-    static void SetUpTestSuite() {
-        Graphics::start(Coord(800, 600), 0, false);
-        Pixel::start();
-        ASSERT_EQ(chdir(IRONVALE_DATA_DIR), 0);
-        Sound::start();
-        SpriteSheet::start();
-        Animation::start();
-        AgentInput::start();
-        Combos::start();
-    }
-    static void TearDownTestSuite() {
-        clear_world();
-        Animation::end();
-        SpriteSheet::end();
-        Sound::end();
-        Graphics::end();
-    }
     void SetUp() override {
-        clear_world();
+        FighterWorld::SetUp();
         Graphics::screen->fill(Pixel::black);
-    }
-    void TearDown() override { clear_world(); }
-
-    static void clear_world() {
-        Attack::start();
-        Particle::start();
-        Agent::delete_all();
-        Agent::start();
-        Level::FLOOR_HEIGHT = 500;
-    }
-
-    static std::vector<Attack*> attacks(AttackType type) {
-        std::vector<Attack*> found;
-        for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
-            Attack* a = static_cast<Attack*>(Attack::DB.current());
-            if (a->type == type) found.push_back(a);
-        }
-        return found;
     }
 
     static std::vector<Particle*> particles(ThingDB& list) {

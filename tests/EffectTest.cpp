@@ -70,6 +70,18 @@ TEST_F(EffectTest, ADropWithoutSpeedFallsStraightDown) {
     }
 }
 
+std::vector<Sprite*> giblet_pictures() {
+    std::vector<Sprite*> pictures;
+    for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
+        Attack* a = static_cast<Attack*>(Attack::DB.current());
+        EXPECT_EQ(a->type, ATK_GIBLET);
+        EXPECT_EQ(a->owner, nullptr);
+        // The list is newest first; the table's order is the order of creation.
+        pictures.insert(pictures.begin(), static_cast<Particle*>(a->carrier)->sprite);
+    }
+    return pictures;
+}
+
 TEST_F(EffectTest, GibletsFacingLeftSwapTheLimbs) {
     Agent* right = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, false);
     Agent* left = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, true);
