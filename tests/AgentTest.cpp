@@ -10,7 +10,7 @@ namespace {
 const int FLOOR = 500;
 
 class AgentTest : public FighterWorld {
-protected:
+  protected:
     static Agent* fighter(Coord pos, int team = 1, bool facing_left = false, int hp = 10,
                           SpriteVariant v = VARIANT_WHITE_CAPE) {
         return new Agent(v, hp, pos, team, facing_left);
@@ -55,9 +55,11 @@ TEST_F(AgentTest, HoldingUpMakesAJumpLastAboutTwiceAsLong) {
         EXPECT_EQ(a->state, JUMP);
         if (!hold) a->input = none();
         int n = 0;
-        while (a->pos.y == FLOOR && n < 20) frames(1), ++n;
+        while (a->pos.y == FLOOR && n < 20)
+            frames(1), ++n;
         int air = 0;
-        while (a->pos.y < FLOOR && air < 200) frames(1), ++air;
+        while (a->pos.y < FLOOR && air < 200)
+            frames(1), ++air;
         Agent::delete_all();
         return air;
     };
@@ -80,7 +82,8 @@ TEST_F(AgentTest, CloseAgentsArePushedApartFasterEachFrameUntil75Apart) {
     }
     for (const std::vector<int>* steps : {&a_steps, &b_steps}) {
         ASSERT_GE(steps->size(), 4u);
-        for (size_t i = 0; i < steps->size(); ++i) EXPECT_EQ((*steps)[i], static_cast<int>(i) + 1);
+        for (size_t i = 0; i < steps->size(); ++i)
+            EXPECT_EQ((*steps)[i], static_cast<int>(i) + 1);
     }
     EXPECT_GE(b->pos.x - a->pos.x, 75);
     EXPECT_LT(b->pos.x - a->pos.x, 75 + 7);
@@ -153,6 +156,18 @@ TEST_F(AgentTest, BloodAndWaterCreaturesBurnAwayWhateverKillsThem) {
     EXPECT_EQ(blood->frame, shown);
 }
 
+TEST_F(AgentTest, WaterCreaturesDissolveByThemselves) {
+    Agent* water = fighter(Coord(300, FLOOR), 2, false, 3, VARIANT_WATER);
+    int n = 0;
+    while (water->alive && n < 5000)
+        frames(1), ++n;
+    EXPECT_GT(n, 3);
+    EXPECT_EQ(water->state, BURN);
+    EXPECT_EQ(water->team, 0);
+    EXPECT_LT(water->hp, 1);
+    EXPECT_GT(count(Particle::foreground), 0) << "it sprays while it lives";
+}
+
 TEST_F(AgentTest, DeathsEndInTheirFinalPictures) {
     Agent* dying = fighter(Coord(100, FLOOR));
     Agent* headless = fighter(Coord(300, FLOOR));
@@ -174,7 +189,8 @@ TEST_F(AgentTest, DeathsEndInTheirFinalPictures) {
     EXPECT_EQ(cut->state, REMAINS);
     EXPECT_EQ(cut->frame, Animation::dismember_corpse);
     EXPECT_EQ(Agent::agents.size(), 4u);
-    for (Agent* a : Agent::agents) EXPECT_FALSE(a->alive);
+    for (Agent* a : Agent::agents)
+        EXPECT_FALSE(a->alive);
 }
 
 TEST_F(AgentTest, ClosestAgentFilters) {
@@ -242,8 +258,8 @@ TEST_F(AgentTest, SwordSwingSpawnsSlashesAtItsFifthFrame) {
             // Where the swing's points will be once the pose is entered.
             if (a->frame->peek_next() && a->frame->peek_next()->sprite_index == 14 &&
                 (a->frame_counter + 1) % a->frame_delay == 0)
-                expected = static_cast<AgentFrame*>(a->frame->peek_next())
-                               ->attack_positions(a->pos, left);
+                expected =
+                    static_cast<AgentFrame*>(a->frame->peek_next())->attack_positions(a->pos, left);
             frames(1);
         }
         EXPECT_EQ(a->frame_counter, 16);
@@ -253,7 +269,8 @@ TEST_F(AgentTest, SwordSwingSpawnsSlashesAtItsFifthFrame) {
         for (Attack* s : swings) {
             EXPECT_EQ(s->owner, a);
             bool placed = false;
-            for (Coord c : expected) placed = placed || (c.x == s->pos.x && c.y == s->pos.y);
+            for (Coord c : expected)
+                placed = placed || (c.x == s->pos.x && c.y == s->pos.y);
             EXPECT_TRUE(placed) << s->pos.x << "," << s->pos.y;
         }
         frames(12);
@@ -272,18 +289,22 @@ TEST_F(AgentTest, FireboltAndLightningFromTheirCombos) {
     frames(10);
     EXPECT_EQ(a->state, IDLE);
 
-    enter(a, {AgentInput::ATTACK, AgentInput::FORWARD, none(), AgentInput::FORWARD, AgentInput::DOWN});
+    enter(a,
+          {AgentInput::ATTACK, AgentInput::FORWARD, none(), AgentInput::FORWARD, AgentInput::DOWN});
     EXPECT_EQ(a->state, LIGHTNING_CHARGE);
     int charge = 0;
-    while (picture(a) != 119 && charge < 20) frames(1), ++charge;
+    while (picture(a) != 119 && charge < 20)
+        frames(1), ++charge;
     ASSERT_EQ(picture(a), 119);
     EXPECT_EQ(attacks(ATK_LIGHTNING).size(), 1u);
     int held = 0;
-    while (a->state == LIGHTNING_CHARGE && held < 100) frames(1), ++held;
+    while (a->state == LIGHTNING_CHARGE && held < 100)
+        frames(1), ++held;
     EXPECT_EQ(held, 30);
     EXPECT_EQ(a->state, LIGHTNING_STRIKE);
     int strike = 0;
-    while (picture(a) == 119 && strike < 100) frames(1), ++strike;
+    while (picture(a) == 119 && strike < 100)
+        frames(1), ++strike;
     EXPECT_NEAR(strike, 20 + 4, 4);
     EXPECT_EQ(attacks(ATK_LIGHTNING).size(), 1u) << "a held frame spawns no more bolts";
 }
@@ -312,7 +333,8 @@ TEST_F(AgentTest, AirCombosTeleportAndStomp) {
     enter(b, {AgentInput::UP, AgentInput::DOWN, none(), AgentInput::DOWN});
     EXPECT_EQ(b->state, STOMP);
     int fall = 0;
-    while (b->state == STOMP && fall < 100) frames(1), ++fall;
+    while (b->state == STOMP && fall < 100)
+        frames(1), ++fall;
     EXPECT_EQ(b->state, LANDING);
     EXPECT_EQ(b->pos.y, FLOOR);
     const std::vector<Attack*> shock = attacks(ATK_STOMP);
@@ -345,13 +367,15 @@ TEST_F(AgentTest, TeleportLandsBehindTheEnemyOrStaysWithoutOne) {
         int expected_x;
         bool expected_left;
     };
-    for (Case c : {Case{400, true, 450, true}, Case{400, false, 350, false}, Case{720, true, 670, false}}) {
+    for (Case c :
+         {Case{400, true, 450, true}, Case{400, false, 350, false}, Case{720, true, 670, false}}) {
         Agent* a = fighter(Coord(100, FLOOR), 1);
         Agent* e = fighter(Coord(c.enemy_x, FLOOR), 2, c.enemy_left);
         e->frozen = true;
         a->set_state(TELEPORT);
         a->run();
-        for (int i = 1; i < 50; ++i) a->run();
+        for (int i = 1; i < 50; ++i)
+            a->run();
         EXPECT_EQ(a->pos.x, c.expected_x);
         EXPECT_EQ(a->facing_left, c.expected_left);
         EXPECT_EQ(a->state, LUNGE);
@@ -378,7 +402,9 @@ TEST_F(AgentTest, CollideReadsTheCurrentPicture) {
     img->close();
     ASSERT_GE(body.x, 0);
     ASSERT_GE(other.x, 0);
-    auto on_screen = [&](Coord p) { return Coord(a->pos.x - pose->offset.x + p.x, a->pos.y - pose->offset.y + p.y); };
+    auto on_screen = [&](Coord p) {
+        return Coord(a->pos.x - pose->offset.x + p.x, a->pos.y - pose->offset.y + p.y);
+    };
     EXPECT_EQ(a->collide(on_screen(body)), 2);
     EXPECT_EQ(a->collide(on_screen(other)), 1);
     EXPECT_EQ(a->collide(Coord(0, 0)), 0);
@@ -386,7 +412,8 @@ TEST_F(AgentTest, CollideReadsTheCurrentPicture) {
     auto count_body = [&] {
         int n = 0;
         for (int y = a->pos.y - 150; y < a->pos.y + 50; ++y)
-            for (int x = a->pos.x - 150; x < a->pos.x + 150; ++x) n += a->collide(Coord(x, y)) == 2;
+            for (int x = a->pos.x - 150; x < a->pos.x + 150; ++x)
+                n += a->collide(Coord(x, y)) == 2;
         return n;
     };
     const int right = count_body();

@@ -9,7 +9,7 @@ namespace {
 const int FLOOR = 500;
 
 class CivilianTest : public FighterWorld {
-protected:
+  protected:
     // Runs one frame of the agents on a screen cleared to a colour no picture uses and
     // tells whether anything was drawn.
     static bool frame_draws() {
@@ -20,7 +20,8 @@ protected:
         bool drawn = false;
         screen->open();
         for (int y = 0; y < screen->h() && !drawn; ++y)
-            for (int x = 0; x < screen->w() && !drawn; ++x) drawn = screen->get_pixel(Coord(x, y)) != blank;
+            for (int x = 0; x < screen->w() && !drawn; ++x)
+                drawn = screen->get_pixel(Coord(x, y)) != blank;
         screen->close();
         return drawn;
     }
@@ -106,7 +107,8 @@ TEST_F(CivilianTest, CiviliansTakePartInSearchesAndHitTests) {
     const AgentSprite* shape = SpriteSheet::agent[Animation::idle->sprite_index];
     int body = 0;
     for (int y = FLOOR - shape->h(); y < FLOOR + shape->h(); ++y)
-        for (int x = 300 - shape->w(); x < 300 + shape->w(); ++x) body += woman->collide(Coord(x, y)) == 2;
+        for (int x = 300 - shape->w(); x < 300 + shape->w(); ++x)
+            body += woman->collide(Coord(x, y)) == 2;
     EXPECT_GT(body, 0);
 }
 
@@ -132,7 +134,8 @@ TEST_F(CivilianTest, HealthBarSlidesOffItsEdge) {
     Graphics::screen->fill(Pixel::make(1, 2, 3));
     full.draw();
     Graphics::screen->open();
-    EXPECT_NE(Graphics::screen->get_pixel(Coord(10, 20 + SpriteSheet::health_sword->h() / 2)), Pixel::make(1, 2, 3));
+    EXPECT_NE(Graphics::screen->get_pixel(Coord(10, 20 + SpriteSheet::health_sword->h() / 2)),
+              Pixel::make(1, 2, 3));
     Graphics::screen->close();
 }
 

@@ -22,7 +22,7 @@
 // The real sprite sheets and animations, loaded once per suite from the assembled data
 // folder; every test starts with no agents, attacks or particles and the floor at 500.
 class FighterWorld : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -42,7 +42,8 @@ protected:
         SpriteSheet::end();
         Sound::end();
         Graphics::end();
-        if (chdir(previous_dir().c_str()) != 0) ADD_FAILURE() << "cannot return to " << previous_dir();
+        if (chdir(previous_dir().c_str()) != 0)
+            ADD_FAILURE() << "cannot return to " << previous_dir();
     }
     void SetUp() override {
         Agent::start();
@@ -63,7 +64,8 @@ protected:
     }
 
     static void frames(int n) {
-        for (int i = 0; i < n; ++i) Agent::run_all();
+        for (int i = 0; i < n; ++i)
+            Agent::run_all();
     }
 
     static std::vector<Attack*> attacks(AttackType type) {
@@ -77,7 +79,8 @@ protected:
 
     static int count(ThingDB& list) {
         int n = 0;
-        for (list.reiterate(); list.current(); list.next()) ++n;
+        for (list.reiterate(); list.current(); list.next())
+            ++n;
         return n;
     }
 

@@ -38,13 +38,15 @@ bool is_one_of(AgentState s, std::initializer_list<AgentState> states) {
     return false;
 }
 
-int image_of(const Frame* f) { return f ? f->sprite_index : -1; }
+int image_of(const Frame* f) {
+    return f ? f->sprite_index : -1;
+}
 } // namespace
 
 Agent::Agent(SpriteVariant variant, int hp, Coord pos, int team, bool facing_left)
-    : Thing(pos), hp(hp), max_hp(hp), push_speed(0), fall_offset(0), frozen(false),
-      state(IDLE), variant(variant), team(team), facing_left(facing_left),
-      frame(Animation::idle), frame_delay(10), frame_counter(0), state_timer(0) {
+    : Thing(pos), hp(hp), max_hp(hp), push_speed(0), fall_offset(0), frozen(false), state(IDLE),
+      variant(variant), team(team), facing_left(facing_left), frame(Animation::idle),
+      frame_delay(10), frame_counter(0), state_timer(0) {
     agents.push_back(this);
     if (pos.y < Level::FLOOR_HEIGHT) set_state(AIRBORNE);
 }
@@ -58,39 +60,53 @@ void Agent::start() {
 
 void Agent::run_all() {
     // Summons append agents during the pass; they run in the same pass.
-    for (size_t i = 0; i < agents.size(); ++i) agents[i]->run();
+    for (size_t i = 0; i < agents.size(); ++i)
+        agents[i]->run();
 }
 
 void Agent::delete_all() {
-    for (Agent* a : agents) delete a;
+    for (Agent* a : agents)
+        delete a;
     agents.clear();
 }
 
-bool Agent::at_frame_change() const { return frame_counter % frame_delay == 0; }
+bool Agent::at_frame_change() const {
+    return frame_counter % frame_delay == 0;
+}
 
-int Agent::towards_facing(int amount) const { return facing_left ? -amount : amount; }
+int Agent::towards_facing(int amount) const {
+    return facing_left ? -amount : amount;
+}
 
 void Agent::set_state(AgentState s) {
     frame_counter = 0;
     fall_offset = 0;
     Agent* enemy = get_closest(F_ENEMY);
     switch (s) {
-    case IDLE: frame = Animation::idle; break;
+    case IDLE:
+        frame = Animation::idle;
+        break;
     case WALK:
         frame = Animation::walk;
         vel.x = towards_facing(WALK_SPEED);
         break;
-    case BLOCK: frame = Animation::block; break;
+    case BLOCK:
+        frame = Animation::block;
+        break;
     case SLASH:
         frame = Animation::atk1;
         Sound::play_swish();
         break;
-    case LUNGE: frame = Animation::atk2; break;
+    case LUNGE:
+        frame = Animation::atk2;
+        break;
     case JUMP:
         frame = Animation::jump;
         Sound::play_jump();
         break;
-    case TURN: frame = Animation::turning; break;
+    case TURN:
+        frame = Animation::turning;
+        break;
     case STUN:
         frame = Animation::stun;
         if (state != STUN) Sound::play_stun();
@@ -113,7 +129,9 @@ void Agent::set_state(AgentState s) {
         fall_offset = 3;
         Sound::play_swish();
         break;
-    case AIR_BLOCK: frame = Animation::airblock; break;
+    case AIR_BLOCK:
+        frame = Animation::airblock;
+        break;
     case AIR_BOLT:
         frame = Animation::airbolting;
         Sound::play_bolt();
@@ -130,14 +148,17 @@ void Agent::set_state(AgentState s) {
         frame = Animation::lightning;
         Sound::play_lightning_charge();
         break;
-    case LIGHTNING_STRIKE: break;
+    case LIGHTNING_STRIKE:
+        break;
     case TELEPORT:
         frame = Animation::teleport;
         vel.x = 0;
         Sound::play_teleport();
         Effect::teleport(pos);
         break;
-    case STOMP: frame = Animation::stomping; break;
+    case STOMP:
+        frame = Animation::stomping;
+        break;
     case ROLL_START:
         frame = Animation::rollstart;
         vel.x = towards_facing(ROLL_SPEED);
@@ -156,7 +177,9 @@ void Agent::set_state(AgentState s) {
         Sound::play_behead();
         state_timer = 19;
         break;
-    case BEHEADED_FALL: frame = Animation::behead2; break;
+    case BEHEADED_FALL:
+        frame = Animation::behead2;
+        break;
     case DYING:
         if (std::rand() % 2 == 0) {
             frame = Animation::death2;
@@ -168,9 +191,14 @@ void Agent::set_state(AgentState s) {
         kill();
         Sound::play_death();
         break;
-    case CORPSE: frame = state_timer == 1 ? Animation::corpse1 : Animation::corpse2; break;
-    case REMAINS: break;
-    case TWITCH: frame = state_timer == 1 ? Animation::twitch1 : Animation::twitch2; break;
+    case CORPSE:
+        frame = state_timer == 1 ? Animation::corpse1 : Animation::corpse2;
+        break;
+    case REMAINS:
+        break;
+    case TWITCH:
+        frame = state_timer == 1 ? Animation::twitch1 : Animation::twitch2;
+        break;
     case DISMEMBERED:
         frame = Animation::dismember1;
         Sound::play_disembowel();
@@ -190,7 +218,9 @@ void Agent::set_state(AgentState s) {
         kill();
         Sound::play_flame();
         break;
-    case TALK: frame = Animation::talk; break;
+    case TALK:
+        frame = Animation::talk;
+        break;
     case GONE:
         frame = Animation::teleport;
         kill();
@@ -243,8 +273,7 @@ bool Agent::decide_push(Agent* near, int& target) {
         push_speed = 0;
         return false;
     }
-    if (!near || near->airborn() || is_one_of(near->state, {ROLL, ROLL_START, LUNGE}))
-        return false;
+    if (!near || near->airborn() || is_one_of(near->state, {ROLL, ROLL_START, LUNGE})) return false;
     if (pos.x == near->pos.x) {
         pos.x += std::rand() % 3 - 1;
         return false;
@@ -266,7 +295,8 @@ void Agent::move(Agent* pushed_from, int target) {
             vel.y = 0;
         }
     }
-    if (pos.y >= Level::FLOOR_HEIGHT && is_one_of(state, {AIRBORNE, AIR_TURN, AIR_SLASH, AIR_BLOCK}))
+    if (pos.y >= Level::FLOOR_HEIGHT &&
+        is_one_of(state, {AIRBORNE, AIR_TURN, AIR_SLASH, AIR_BLOCK}))
         set_state(LANDING);
 }
 
@@ -284,9 +314,8 @@ void Agent::move_horizontally(Agent* near, int target) {
 }
 
 void Agent::special_moves() {
-    if (!alive ||
-        is_one_of(state, {BOLT, AIR_BOLT, STOMP, LIGHTNING_CHARGE, FIRESHIELD, LIGHTNING_STRIKE,
-                          TELEPORT}))
+    if (!alive || is_one_of(state, {BOLT, AIR_BOLT, STOMP, LIGHTNING_CHARGE, FIRESHIELD,
+                                    LIGHTNING_STRIKE, TELEPORT}))
         return;
     if (pos.y < Level::FLOOR_HEIGHT) {
         if (log.matches(Combos::FIREBOLT))
@@ -319,16 +348,24 @@ void Agent::start_special(AgentState s) {
 
 void Agent::behave() {
     switch (state) {
-    case IDLE: behave_idle(); break;
-    case WALK: behave_walk(); break;
+    case IDLE:
+        behave_idle();
+        break;
+    case WALK:
+        behave_walk();
+        break;
     case BLOCK:
         if (!airborn() && input.up)
             set_state(JUMP);
         else
             slow_x(2, 1);
         break;
-    case SLASH: behave_slash(); break;
-    case LUNGE: behave_lunge(); break;
+    case SLASH:
+        behave_slash();
+        break;
+    case LUNGE:
+        behave_lunge();
+        break;
     case JUMP:
         if (!frame) {
             set_state(AIRBORNE);
@@ -354,30 +391,42 @@ void Agent::behave() {
     case LANDING:
     case BOLT:
     case FIRESHIELD:
-    case ROLL_END: slow_x(1, 1); break;
-    case AIR_TURN: turn_on_second_frame(Animation::airturn); break;
+    case ROLL_END:
+        slow_x(1, 1);
+        break;
+    case AIR_TURN:
+        turn_on_second_frame(Animation::airturn);
+        break;
     case AIR_BOLT:
         slow_x(1, 1);
         if (pos.y > AIR_BOLT_CEILING) vel.y = -6;
         break;
     case LIGHTNING_CHARGE:
-    case LIGHTNING_STRIKE: behave_lightning(); break;
+    case LIGHTNING_STRIKE:
+        behave_lightning();
+        break;
     case TELEPORT:
         if (!frame) arrive_from_teleport();
         break;
-    case STOMP: behave_stomp(); break;
+    case STOMP:
+        behave_stomp();
+        break;
     case ROLL_START:
         if (!frame) set_state(ROLL);
         break;
     case ROLL:
         if (!input.down || !frame) set_state(ROLL_END);
         break;
-    case BEHEADED: behave_beheaded(); break;
+    case BEHEADED:
+        behave_beheaded();
+        break;
     case BEHEADED_FALL:
         vel.x = 0;
         if (!frame) become_remains(Animation::behead_corpse);
         break;
-    case DYING: behave_dying(); break;
+    case DYING:
+        behave_dying();
+        break;
     case CORPSE:
         vel.x = 0;
         if (std::rand() % 200 == 0) set_state(TWITCH);
@@ -390,7 +439,9 @@ void Agent::behave() {
         else
             set_state(CORPSE);
         break;
-    case DISMEMBERED: behave_dismembered(); break;
+    case DISMEMBERED:
+        behave_dismembered();
+        break;
     case BURN:
         slow_x(2, 1);
         if (!frame)
@@ -409,7 +460,8 @@ void Agent::behave() {
         vel.x = 0;
         frame_counter = 0;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -523,7 +575,8 @@ void Agent::arrive_from_teleport() {
 }
 
 void Agent::skip_frames(int n) {
-    for (int i = 0; i < n && frame; ++i) frame = frame->peek_next();
+    for (int i = 0; i < n && frame; ++i)
+        frame = frame->peek_next();
 }
 
 void Agent::behave_stomp() {
@@ -618,7 +671,9 @@ void Agent::heal(int n) {
     if (hp < 0) hp = 0;
 }
 
-void Agent::set_hp(int n) { hp = n < max_hp ? n : max_hp; }
+void Agent::set_hp(int n) {
+    hp = n < max_hp ? n : max_hp;
+}
 
 void Agent::set_max_hp(int n) {
     max_hp = n;
@@ -640,13 +695,17 @@ void Agent::bleed(Coord at, int a, int b) {
     Effect::blood(at, facing_left ? 180 : 0, 30, 1, a, b);
 }
 
-bool Agent::airborn() const { return pos.y < Level::FLOOR_HEIGHT || state == TELEPORT; }
+bool Agent::airborn() const {
+    return pos.y < Level::FLOOR_HEIGHT || state == TELEPORT;
+}
 
 bool Agent::facing(const Agent* other) const {
     return facing_left ? pos.x > other->pos.x : pos.x < other->pos.x;
 }
 
-bool Agent::blocking() const { return state == BLOCK || state == AIR_BLOCK; }
+bool Agent::blocking() const {
+    return state == BLOCK || state == AIR_BLOCK;
+}
 
 int Agent::collide(Coord point) {
     if (!alive || !frame) return 0;
@@ -657,7 +716,8 @@ int Agent::collide(Coord point) {
     picture->open();
     const Uint32 colour = picture->get_pixel(at);
     picture->close();
-    if (colour == Pixel::black || colour == Pixel::bloodbody || colour == Pixel::waterbody) return 2;
+    if (colour == Pixel::black || colour == Pixel::bloodbody || colour == Pixel::waterbody)
+        return 2;
     if (colour == Pixel::transparent) return 0;
     return 1;
 }

@@ -12,7 +12,7 @@
 // A fighter: health, team, facing, colour variant, animation and a state machine.
 // Every agent lives in Agent::agents, alive or dead, until delete_all.
 class Agent : public Thing {
-public:
+  public:
     static constexpr int WALK_SPEED = 8;
     static constexpr int JUMP_HEIGHT = 35;
     static constexpr int MAX_GRAV = 4;
@@ -79,7 +79,7 @@ public:
     int frame_counter;
     int state_timer;
 
-private:
+  private:
     // Steps of run().
     void dissolve_water();
     void advance_animation();

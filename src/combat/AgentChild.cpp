@@ -23,9 +23,13 @@ const int BURST_RADIUS = 40;
 // The burst is centred this far above the feet.
 const int BURST_HEIGHT = 30;
 
-int rounded(double v) { return static_cast<int>(v + 0.5); }
+int rounded(double v) {
+    return static_cast<int>(v + 0.5);
+}
 
-Coord polar(int r, double theta) { return Coord(rounded(r * std::cos(theta)), rounded(r * std::sin(theta))); }
+Coord polar(int r, double theta) {
+    return Coord(rounded(r * std::cos(theta)), rounded(r * std::sin(theta)));
+}
 
 Coord burst_point(Coord at, int r, double theta) {
     return Coord(at.x + rounded(r * std::cos(theta)),

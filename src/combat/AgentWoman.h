@@ -5,7 +5,7 @@
 // A woman standing on the floor as one still picture. She can be made to talk and dies
 // at the first blow with a yell, sliding back and vanishing.
 class AgentWoman : public Agent {
-public:
+  public:
     AgentWoman(Coord pos, int team, bool facing_left);
     void run() override;
     ~AgentWoman() override;

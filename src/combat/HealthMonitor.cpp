@@ -18,4 +18,6 @@ Coord HealthMonitor::position() const {
     return Coord(left_side ? -d : RIGHT_REST_X + d, y);
 }
 
-void HealthMonitor::draw() { SpriteSheet::health_sword->draw(position(), !left_side); }
+void HealthMonitor::draw() {
+    SpriteSheet::health_sword->draw(position(), !left_side);
+}

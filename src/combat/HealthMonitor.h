@@ -6,7 +6,7 @@ class Agent;
 // One agent's health as a sword-shaped bar that slides off its screen edge as health
 // is lost.
 class HealthMonitor {
-public:
+  public:
     HealthMonitor(Agent* agent, int y, bool left_side);
 
     void draw();

@@ -39,7 +39,8 @@ void AgentFrame::make_attacks(Agent* agent, bool flipped) {
     if (attack_type == ATK_NONE || !agent) return;
     // Frames entered other than by the animation's own clock spawn nothing.
     if (agent->frame_counter % agent->frame_delay != 0) return;
-    for (const Coord& at : attack_positions(agent->pos, flipped)) new Attack(attack_type, agent, at);
+    for (const Coord& at : attack_positions(agent->pos, flipped))
+        new Attack(attack_type, agent, at);
 }
 
 std::vector<Coord> AgentFrame::attack_positions(Coord agent_pos, bool flipped) const {
@@ -49,7 +50,8 @@ std::vector<Coord> AgentFrame::attack_positions(Coord agent_pos, bool flipped) c
     positions.reserve(pose->specials.size());
     for (const Coord& p : pose->specials) {
         const Coord point = mirrored_point(pose, p, flipped);
-        positions.emplace_back(agent_pos.x - (anchor.x - point.x), agent_pos.y - (anchor.y - point.y));
+        positions.emplace_back(agent_pos.x - (anchor.x - point.x),
+                               agent_pos.y - (anchor.y - point.y));
     }
     return positions;
 }
