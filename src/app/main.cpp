@@ -1,7 +1,9 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
+#include "combat/Agent.h"
 #include "combat/AgentInput.h"
+#include "combat/Attack.h"
 #include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
@@ -47,7 +49,9 @@ void start() {
     AgentInput::start();
     // Built from the named inputs.
     Combos::start();
+    Agent::start();
     Particle::start();
+    Attack::start();
     Error::close("Success.");
 }
 

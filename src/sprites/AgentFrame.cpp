@@ -1,5 +1,7 @@
 #include "sprites/AgentFrame.h"
 
+#include "combat/Agent.h"
+#include "combat/Attack.h"
 #include "sprites/SpriteSheet.h"
 
 namespace {
@@ -20,9 +22,8 @@ AgentFrame::AgentFrame(int sprite, AttackType type, Frame* next)
 
 Frame* AgentFrame::get_next(Thing* thing, bool flipped) {
     if (!next) return nullptr;
-    // Agent chains hold only agent frames.
-    static_cast<AgentFrame*>(next)->make_attacks(nullptr, flipped);
-    (void)thing;
+    // Agent chains hold only agent frames; only fighters spawn attacks.
+    static_cast<AgentFrame*>(next)->make_attacks(dynamic_cast<Agent*>(thing), flipped);
     return next;
 }
 
@@ -34,12 +35,12 @@ void AgentFrame::draw(Thing* thing, bool flipped) {
     SpriteSheet::agent[sprite_index]->draw(thing->pos, flipped);
 }
 
-// STUB until Agent and Attack exist: the frame-counter check and the creation of one
-// Attack per position of attack_positions join with those classes.
 void AgentFrame::make_attacks(Agent* agent, bool flipped) {
-    if (attack_type == ATK_NONE) return;
-    (void)agent;
-    (void)flipped;
+    if (attack_type == ATK_NONE || !agent) return;
+    // Frames entered other than by the animation's own clock spawn nothing.
+    if (agent->frame_counter % agent->frame_delay != 0) return;
+    for (const Coord& at : attack_positions(agent->pos, flipped))
+        new Attack(attack_type, agent, at);
 }
 
 std::vector<Coord> AgentFrame::attack_positions(Coord agent_pos, bool flipped) const {
@@ -49,7 +50,8 @@ std::vector<Coord> AgentFrame::attack_positions(Coord agent_pos, bool flipped) c
     positions.reserve(pose->specials.size());
     for (const Coord& p : pose->specials) {
         const Coord point = mirrored_point(pose, p, flipped);
-        positions.emplace_back(agent_pos.x - (anchor.x - point.x), agent_pos.y - (anchor.y - point.y));
+        positions.emplace_back(agent_pos.x - (anchor.x - point.x),
+                               agent_pos.y - (anchor.y - point.y));
     }
     return positions;
 }

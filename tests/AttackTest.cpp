@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "CombatWorld.h"
+#include "combat/Agent.h"
+#include "combat/Attack.h"
+#include "combat/Combos.h"
+#include "level/Level.h"
+#include "sprites/SpriteSheet.h"
+#include "world/Particle.h"
+
+namespace {
+
+Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
+    return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, Level::FLOOR_HEIGHT), team, facing_left);
+}
+
+// Runs the attack list `frames` times, as the level does once a frame.
+void run_attacks(int frames) {
+    for (int i = 0; i < frames; ++i)
+        Attack::DB.run();
+}
+
+class AttackTest : public CombatWorld {};
+
+TEST_F(AttackTest, ASwingWoundsOnEachOfItsFiveFramesThenEnds) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* target = fighter(340, 2, true, 20);
+    target->set_state(STUN);
+    new Attack(ATK_SLASH, owner, point_on(target, 2));
+    for (int frame = 1; frame <= 5; ++frame) {
+        ASSERT_EQ(attacks(ATK_SLASH).size(), 1u) << frame;
+        run_attacks(1);
+        EXPECT_EQ(target->hp, 20 - frame);
+        EXPECT_EQ(target->state, STUN);
+    }
+    EXPECT_TRUE(attacks(ATK_SLASH).empty());
+    // Every wound pushed the target on in the swing's direction.
+    EXPECT_EQ(target->vel.x, 10);
+}
+
+TEST_F(AttackTest, ASwingThatLeavesTheBodyStopsWounding) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* target = fighter(340, 2, true, 20);
+    target->set_state(STUN);
+    const Coord body = point_on(target, 2);
+    // Moving with the swordsman, the hit point passes out of the picture.
+    owner->vel = Coord(40, 0);
+    new Attack(ATK_SLASH, owner, body);
+    run_attacks(5);
+    EXPECT_LT(target->hp, 20);
+    EXPECT_GT(target->hp, 15);
+}
+
+TEST_F(AttackTest, AStrokeFromBehindCutsDeeper) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* target = fighter(340, 2, false, 20);
+    target->set_state(STUN);
+    new Attack(ATK_SLASH, owner, point_on(target, 2));
+    run_attacks(1);
+    EXPECT_EQ(target->hp, 18);
+}
+
+TEST_F(AttackTest, ABlockedSwingEndsAndHealsTheBlockerAtTheSwordsmansCost) {
+    Agent* owner = fighter(300, 1, false, 20);
+    owner->hp = 3;
+    Agent* blocker = fighter(340, 2, true, 20);
+    blocker->hp = 17;
+    blocker->set_state(BLOCK);
+    const int delay = owner->frame_delay;
+    new Attack(ATK_SLASH, owner, point_on(blocker, 1));
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_SLASH).empty());
+    EXPECT_EQ(blocker->state, IDLE);
+    EXPECT_EQ(blocker->hp, 20); // +5, capped at its maximum
+    EXPECT_EQ(owner->hp, 0);    // -5, never below 0
+    EXPECT_TRUE(owner->alive);
+    EXPECT_EQ(owner->state, IDLE);
+    EXPECT_EQ(owner->frame_delay, delay + 2);
+}
+
+TEST_F(AttackTest, SwingsSpareTheirOwnSideAndTheNeutral) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* ally = fighter(340, 1, true, 20);
+    Agent* neutral = fighter(340, 0, true, 20);
+    new Attack(ATK_SLASH, owner, point_on(ally, 2));
+    run_attacks(5);
+    EXPECT_EQ(ally->hp, 20);
+    EXPECT_EQ(neutral->hp, 20);
+}
+
+TEST_F(AttackTest, TwoSwingsInOneFrameNeverStrikeTheCorpse) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* target = fighter(340, 2, true, 1);
+    const Coord body = point_on(target, 2);
+    new Attack(ATK_SLASH, owner, body);
+    new Attack(ATK_SLASH, owner, body);
+    testing::internal::CaptureStdout();
+    run_attacks(5);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(target->alive);
+    EXPECT_EQ(target->state, DYING);
+    EXPECT_EQ(log.find("already-dead"), std::string::npos) << log;
+}
+
+TEST_F(AttackTest, ALungeGoesThroughABlockAndBeheadsTheStunned) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* blocker = fighter(340, 2, true, 40);
+    blocker->set_state(BLOCK);
+    new Attack(ATK_LUNGE, owner, point_on(blocker, 2));
+    run_attacks(1);
+    EXPECT_EQ(blocker->hp, 15);
+    EXPECT_EQ(blocker->max_hp, 25);
+    EXPECT_EQ(blocker->state, STUN);
+    EXPECT_EQ(blocker->vel, Coord(12, -10));
+
+    Agent* stunned = fighter(600, 2, true, 1);
+    stunned->set_state(STUN);
+    new Attack(ATK_LUNGE, owner, point_on(stunned, 2));
+    run_attacks(1);
+    EXPECT_EQ(stunned->state, BEHEADED);
+}
+
+// A bolt cast from `caster`'s hand height towards the right.
+Attack* cast_bolt(Agent* caster) {
+    return new Attack(ATK_FIREBOLT, caster, Coord(caster->pos.x + 40, caster->pos.y - 50));
+}
+
+TEST_F(AttackTest, AReflectedBoltFliesBackAndKillsItsCaster) {
+    Agent* caster = fighter(200, 1, false, 5);
+    Agent* blocker = fighter(450, 2, true, 20);
+    blocker->set_state(BLOCK);
+    Attack* bolt = cast_bolt(caster);
+    bool reflected = false;
+    for (int frame = 0; frame < 200 && !attacks(ATK_FIREBOLT).empty(); ++frame) {
+        run_attacks(1);
+        if (!attacks(ATK_FIREBOLT).empty() && bolt->owner == blocker) reflected = true;
+    }
+    EXPECT_TRUE(reflected);
+    EXPECT_EQ(blocker->hp, 20);
+    EXPECT_EQ(blocker->state, IDLE);
+    EXPECT_FALSE(caster->alive);
+    EXPECT_EQ(caster->state, BOLT_DEATH);
+    EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
+}
+
+TEST_F(AttackTest, ABoltWithoutTargetFliesStraightAndDiesOffScreen) {
+    Agent* caster = fighter(200, 1, false);
+    // Behind the caster, outside the bolt's cone.
+    fighter(20, 2, false);
+    Attack* bolt = cast_bolt(caster);
+    const int y = bolt->carrier->pos.y;
+    int frames = 0;
+    while (!attacks(ATK_FIREBOLT).empty() && frames < 200) {
+        EXPECT_EQ(bolt->carrier->pos.y, y);
+        EXPECT_DOUBLE_EQ(bolt->heading, 0.0);
+        run_attacks(1);
+        ++frames;
+    }
+    // 13 pixels a frame from x = 240 to beyond 900.
+    EXPECT_EQ(frames, 51);
+    EXPECT_TRUE(particles(Particle::foreground).empty());
+}
+
+TEST_F(AttackTest, ABoltBelowTheFloorBurstsThere) {
+    Agent* caster = fighter(200, 1, false);
+    new Attack(ATK_FIREBOLT, caster, Coord(300, Level::FLOOR_HEIGHT + 1));
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
+    const std::vector<Particle*> burst = particles(Particle::foreground);
+    ASSERT_EQ(burst.size(), 1u);
+    EXPECT_EQ(burst[0]->animation, Animation::bolt_hit);
+    EXPECT_EQ(burst[0]->pos, Coord(300, Level::FLOOR_HEIGHT + 1));
+}
+
+TEST_F(AttackTest, ABoltTurnsTowardsAnEnemyInItsCone) {
+    Agent* caster = fighter(200, 1, false);
+    fighter(600, 2, true);
+    Attack* bolt = new Attack(ATK_FIREBOLT, caster, Coord(240, 300));
+    run_attacks(3);
+    // The enemy's chest lies below the bolt: the heading turns downwards.
+    EXPECT_NEAR(bolt->heading, 0.21, 1e-9);
+}
+
+TEST_F(AttackTest, AStompHarmsOnlyGroundedEnemiesNearby) {
+    Agent* stomper = fighter(300, 1, false);
+    Agent* ally = fighter(330, 1, false);
+    Agent* neutral = fighter(270, 0, false);
+    Agent* enemy = fighter(360, 2, true, 40);
+    Agent* far = fighter(375, 2, true, 40);
+    Agent* flying = new Agent(VARIANT_WHITE_CAPE, 40, Coord(310, 400), 2, true);
+    new Attack(ATK_STOMP, stomper, stomper->pos);
+    run_attacks(1);
+    EXPECT_EQ(ally->hp, 20);
+    EXPECT_EQ(neutral->hp, 20);
+    EXPECT_EQ(enemy->hp, 5);
+    EXPECT_EQ(far->hp, 40);
+    EXPECT_EQ(flying->hp, 40);
+    EXPECT_TRUE(attacks(ATK_STOMP).empty());
+    EXPECT_TRUE(attacks(ATK_GIBLET).empty());
+}
+
+TEST_F(AttackTest, AStompThatKillsBurstsTheBody) {
+    Agent* stomper = fighter(300, 1, false);
+    Agent* enemy = fighter(340, 2, true, 35);
+    new Attack(ATK_STOMP, stomper, stomper->pos);
+    run_attacks(1);
+    EXPECT_FALSE(enemy->alive);
+    EXPECT_EQ(enemy->state, GONE);
+    EXPECT_EQ(attacks(ATK_GIBLET).size(), 6u);
+}
+
+TEST_F(AttackTest, OneFireShieldBurnsForAHundredFrames) {
+    Agent* owner = fighter(300, 1, false);
+    Agent* near = fighter(390, 2, true, 100);
+    Agent* away = fighter(500, 2, true, 100);
+    new Attack(ATK_FIRESHIELD, owner, Coord(0, 0));
+    run_attacks(60);
+    EXPECT_EQ(near->hp, 100);
+    ASSERT_NE(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
+    run_attacks(1);
+    EXPECT_EQ(near->hp, 99);
+    EXPECT_EQ(near->vel.y, -10);
+    run_attacks(39);
+    EXPECT_NE(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
+    EXPECT_EQ(away->hp, 100);
+    run_attacks(1);
+    EXPECT_EQ(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
+    // One puff or flame a frame.
+    EXPECT_EQ(particles(Particle::foreground).size(), 100u);
+}
+
+TEST_F(AttackTest, TheShieldComboIsIgnoredWhileAShieldBurns) {
+    Agent* caster = fighter(300, 1, false);
+    fighter(700, 2, true);
+    // The caster keeps entering the combo, as a computer controller would.
+    int shields_raised = 0;
+    int frame_of_second = 0;
+    for (int frame = 1; frame <= 200; ++frame) {
+        const AgentState before = caster->state;
+        caster->input = caster->log.approach(Combos::SHIELD);
+        Agent::run_all();
+        run_attacks(1);
+        EXPECT_LE(attacks(ATK_FIRESHIELD).size(), 1u);
+        if (caster->state == FIRESHIELD && before != FIRESHIELD) {
+            ++shields_raised;
+            if (shields_raised == 2) frame_of_second = frame;
+        }
+    }
+    // The second comes only once the first has burnt its 100 frames.
+    EXPECT_EQ(shields_raised, 2);
+    EXPECT_GT(frame_of_second, 100);
+}
+
+TEST_F(AttackTest, GoreSprays5000DropsAndTenPiecesAFrameForTenFrames) {
+    new Attack(ATK_GORE, nullptr, Coord(400, 0));
+    for (int frame = 1; frame <= 10; ++frame) {
+        run_attacks(1);
+        const std::vector<Particle*> all = all_particles();
+        int meat = 0;
+        for (Particle* p : all)
+            meat += p->sprite != nullptr;
+        EXPECT_EQ(all.size(), 5010u * frame);
+        EXPECT_EQ(meat, 10 * frame);
+    }
+    EXPECT_EQ(attacks(ATK_GORE).size(), 1u);
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_GORE).empty());
+    EXPECT_EQ(all_particles().size(), 50100u);
+}
+
+TEST_F(AttackTest, AHaloGlowsOnTheLivingAndLeavesTheDeadPlain) {
+    Agent* owner = fighter(400, 2, false);
+    new Attack(ATK_HALO, owner, Coord(0, 0));
+    run_attacks(10);
+    EXPECT_EQ(owner->variant, VARIANT_GLOW2);
+    EXPECT_GT(non_black_pixels(), 0);
+
+    owner->set_state(DYING);
+    Graphics::screen->fill(Pixel::black);
+    run_attacks(1);
+    EXPECT_EQ(owner->variant, VARIANT_NO_CAPE);
+    EXPECT_EQ(non_black_pixels(), 0);
+    EXPECT_EQ(attacks(ATK_HALO).size(), 1u);
+}
+
+TEST_F(AttackTest, LightningStrikesTheNearestGroundedEnemyAndEndsWithTheSpell) {
+    Agent* caster = fighter(300, 1, false);
+    Agent* enemy = fighter(500, 2, true, 10);
+    new Agent(VARIANT_WHITE_CAPE, 10, Coord(350, 300), 2, true);
+    caster->set_state(LIGHTNING_STRIKE);
+    caster->frame = Animation::lightning->next->next;
+    ASSERT_EQ(caster->frame->sprite_index, 119);
+    new Attack(ATK_LIGHTNING, caster, Coord(330, 440));
+    run_attacks(1);
+    EXPECT_EQ(enemy->hp, 9);
+    EXPECT_EQ(enemy->pos.x, 515);
+    EXPECT_GT(non_black_pixels(), 0);
+
+    caster->set_state(IDLE);
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_LIGHTNING).empty());
+}
+
+TEST_F(AttackTest, ATelekineticSwordStrikesOnceThenRecoversFor16Frames) {
+    Agent* owner = fighter(100, 1, false);
+    Agent* target = fighter(500, 2, true, 100);
+    Attack* sword = new Attack(ATK_TELEKINESIS, owner, point_on(target, 2));
+    EXPECT_EQ(sword->pos, Coord(38, 0));
+    run_attacks(1);
+    EXPECT_EQ(target->hp, 95);
+    EXPECT_EQ(sword->pos, Coord(40, 8));
+    run_attacks(8);
+    EXPECT_EQ(sword->pos, Coord(39, 8));
+    run_attacks(8);
+    EXPECT_EQ(sword->pos.x, 38);
+    EXPECT_EQ(static_cast<Particle*>(sword->carrier)->sprite, SpriteSheet::base[38]);
+
+    owner->set_state(DYING);
+    run_attacks(1);
+    EXPECT_EQ(static_cast<Particle*>(sword->carrier)->gravity, 1);
+    EXPECT_TRUE(static_cast<Particle*>(sword->carrier)->dies_offscreen);
+}
+
+TEST_F(AttackTest, ABlockedTelekineticSwordWoundsItsOwner) {
+    Agent* owner = fighter(100, 1, false, 20);
+    Agent* blocker = fighter(500, 2, true, 20);
+    blocker->set_state(BLOCK);
+    new Attack(ATK_TELEKINESIS, owner, point_on(blocker, 2));
+    run_attacks(1);
+    EXPECT_EQ(blocker->hp, 20);
+    EXPECT_EQ(owner->hp, 15);
+    EXPECT_EQ(owner->state, STUN);
+}
+
+TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
+    Agent* caster = fighter(300, 3, false);
+    new Attack(ATK_SUMMON, caster, caster->pos);
+    ASSERT_EQ(Agent::agents.size(), 2u);
+    Agent* creature = Agent::agents[1];
+    EXPECT_EQ(creature->variant, VARIANT_WATER);
+    EXPECT_EQ(creature->hp, 20);
+    EXPECT_EQ(creature->team, 3);
+    EXPECT_EQ(creature->pos.y, -700);
+    EXPECT_GE(creature->pos.x, 200);
+    EXPECT_LT(creature->pos.x, 600);
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_SUMMON).empty());
+}
+
+TEST_F(AttackTest, HellfireBurnsForItsFramesAndAPitKeepsItsStages) {
+    new Attack(ATK_HELLFIRE, nullptr, Coord(400, 30));
+    run_attacks(29);
+    EXPECT_EQ(particles(Particle::foreground).size(), 29u);
+    run_attacks(1);
+    EXPECT_TRUE(attacks(ATK_HELLFIRE).empty());
+
+    Attack* pit = new Attack(ATK_PIT, nullptr, Coord(400, 7));
+    EXPECT_EQ(pit->pos.y, 0);
+    pit->pos.y = 40;
+    run_attacks(1);
+    EXPECT_EQ(pit->pos.y, 15);
+    pit->pos.y = -3;
+    run_attacks(1);
+    EXPECT_EQ(pit->pos.y, 0);
+}
+
+TEST_F(AttackTest, SearchesFindTheNearestAttackOfAType) {
+    Agent* a = fighter(100, 1, false);
+    Agent* b = fighter(700, 2, true);
+    Agent* neutral = fighter(400, 0, false);
+    Attack* own = new Attack(ATK_HELLFIRE, nullptr, Coord(120, 500));
+    Attack* mine = cast_bolt(a);
+    Attack* theirs = new Attack(ATK_FIREBOLT, b, Coord(600, 450));
+    Attack* nearer = new Attack(ATK_FIREBOLT, b, Coord(300, 450));
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, a), nearer);
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, b), mine);
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, neutral), nullptr);
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, Coord(650, 450)), theirs);
+    EXPECT_EQ(Attack::get_closest(ATK_HELLFIRE, Coord(0, 0)), own);
+    EXPECT_EQ(Attack::get_closest(ATK_PIT, Coord(0, 0)), nullptr);
+}
+
+TEST_F(AttackTest, AnAttackThatNeedsAnOwnerAndHasNoneDoesNothing) {
+    new Attack(ATK_SLASH, nullptr, Coord(100, 100));
+    new Attack(ATK_HALO, nullptr, Coord(0, 0));
+    run_attacks(1);
+    EXPECT_EQ(Attack::DB.current(), nullptr);
+    Attack::DB.reiterate();
+    EXPECT_EQ(Attack::DB.current(), nullptr);
+}
+
+} // namespace
