@@ -1,18 +1,13 @@
 #pragma once
-#include "combat/Agent.h"
-#include "sprites/Sprite.h"
+#include "combat/Civilian.h"
 
-// A child standing on the floor as one still picture. It can be made to talk and dies at
-// the first blow with a yell, sliding back and bursting into smoke and sparks.
-class AgentChild : public Agent {
+// A child. Struck, it yells, falls back and, 20 frames later, bursts into smoke and sparks.
+class AgentChild : public Civilian {
   public:
     AgentChild(Coord pos, int team, bool facing_left);
-    void run() override;
-    ~AgentChild() override;
-    void set_state(AgentState s) override;
 
-    // The picture shown: a standing, talking or struck pose of the agent sheet.
-    Sprite* pose;
+  protected:
+    void after_blow(int frames) override;
 
   private:
     void burst();
