@@ -75,6 +75,12 @@ TEST(Utility, CopyrightIsOneCreditLine) {
     EXPECT_EQ(c.find('\n'), std::string::npos);
 }
 
+TEST(Utility, DistancesAreTruncated) {
+    EXPECT_EQ(Utility::distance(Coord(0, 0), Coord(3, 4)), 5);
+    EXPECT_EQ(Utility::distance(Coord(0, 0), Coord(1, 1)), 1);  // 1.414
+    EXPECT_EQ(Utility::distance(Coord(10, 0), Coord(-9, 0)), 19);
+}
+
 TEST(Coord, VectorOffsetRoundsHalfUpOnlyForPositiveResults) {
     EXPECT_EQ(Coord(10, 10).vectorOffset(0, 5), Coord(15, 10));
     EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI, 3), Coord(-2, 0));

@@ -10,6 +10,7 @@
 #include "core/Image.h"
 #include "core/Pixel.h"
 #include "core/Sound.h"
+#include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -734,9 +735,7 @@ Agent* Agent::get_closest(int flags) {
     int best_distance = 0;
     for (Agent* other : agents) {
         if (other == this || !other->alive || !passes(other, flags)) continue;
-        const double dx = other->pos.x - pos.x;
-        const double dy = other->pos.y - pos.y;
-        const int distance = static_cast<int>(std::sqrt(dx * dx + dy * dy));
+        const int distance = Utility::distance(other->pos, pos);
         if (!best || distance < best_distance) {
             best = other;
             best_distance = distance;

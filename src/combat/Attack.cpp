@@ -40,12 +40,6 @@ const int SWORD_IMAGE_FRAMES = 8;
 const int GORE_FRAMES = 10;
 const int PIT_STAGES = 15;
 
-int distance(Coord a, Coord b) {
-    const double dx = a.x - b.x;
-    const double dy = a.y - b.y;
-    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
-}
-
 int team_of(const Agent* a) {
     return a ? a->team : 0;
 }
@@ -415,7 +409,7 @@ void Attack::run_firebolt() {
         while (d < -PI)
             d += TWO_PI;
         if (d <= -BOLT_CONE || d >= BOLT_CONE) continue;
-        const int dist = distance(bolt->pos, aim);
+        const int dist = Utility::distance(bolt->pos, aim);
         if (target && dist >= best) continue;
         target = a;
         target_turn = d;
@@ -473,7 +467,7 @@ void Attack::run_stomp() {
     for (size_t i = 0; i < Agent::agents.size(); ++i) {
         Agent* a = Agent::agents[i];
         if (!a->alive || !is_foe(a, owner->team) || a->airborn()) continue;
-        if (distance(a->pos, owner->pos) >= STOMP_REACH) continue;
+        if (Utility::distance(a->pos, owner->pos) >= STOMP_REACH) continue;
         a->wound(35, GONE);
         Effect::blood(Coord(a->pos.x, a->pos.y - 40), 0, 180, 2, 10, 40);
         if (!a->alive && a->variant != VARIANT_WATER) {
@@ -595,7 +589,7 @@ void Attack::run_mote() {
     mote->persist();
     mote->gravity = 0;
     const Coord home(owner->pos.x, owner->pos.y - 200);
-    if (distance(mote->pos, home) <= 30) {
+    if (Utility::distance(mote->pos, home) <= 30) {
         const int r = std::rand() % 5;
         mote->vel = Coord().vectorOffset(Utility::randAngle(0, 360), r);
         return;
@@ -665,7 +659,7 @@ Attack* Attack::get_closest(AttackType t, Agent* a) {
         Attack* candidate = static_cast<Attack*>(DB.current());
         if (!candidate->alive || candidate->type != t) continue;
         if (team_of(candidate->owner) == a->team) continue;
-        const int d = distance(candidate->pos, a->pos);
+        const int d = Utility::distance(candidate->pos, a->pos);
         if (best && d >= best_distance) continue;
         best = candidate;
         best_distance = d;
@@ -679,7 +673,7 @@ Attack* Attack::get_closest(AttackType t, Coord p) {
     for (DB.reiterate(); DB.current(); DB.next()) {
         Attack* candidate = static_cast<Attack*>(DB.current());
         if (!candidate->alive || candidate->type != t) continue;
-        const int d = distance(candidate->pos, p);
+        const int d = Utility::distance(candidate->pos, p);
         if (best && d >= best_distance) continue;
         best = candidate;
         best_distance = d;

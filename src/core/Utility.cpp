@@ -1,5 +1,6 @@
 #include "core/Utility.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 
@@ -35,6 +36,12 @@ double Utility::mod(double a, double b) {
 }
 
 double Utility::getAngle(int degrees) { return degrees * RADIANS_PER_DEGREE; }
+
+int Utility::distance(Coord a, Coord b) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
+}
 
 double Utility::randAngle(int lo, int hi) {
     if (lo == hi) return hi * RADIANS_PER_DEGREE;

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "core/Coord.h"
+
 // Small helpers shared by every subsystem.
 class Utility {
 public:
@@ -14,6 +16,8 @@ public:
     // a - t*b with t = a/b truncated toward zero; the result takes the sign of a.
     static double mod(double a, double b);
     static double getAngle(int degrees);
+    // Euclidean distance in floating point, truncated toward zero.
+    static int distance(Coord a, Coord b);
     // A whole number of degrees from lo to hi - 1 (or exactly hi when lo == hi), in radians.
     static double randAngle(int lo, int hi);
     static std::string copyright();
