@@ -95,6 +95,8 @@ class Level {
     // Current earthquake displacement of the low layers and the floor.
     int quake;
     Image* subtitle;
+    // Sounds started by PLAY_BG; kept loaded until the level ends.
+    std::vector<Mix_Chunk*> background_sounds;
 
     // y of the floor line; an object is above the floor when its y is smaller.
     static int FLOOR_HEIGHT;
@@ -125,7 +127,7 @@ class Level {
     void follow_focal_agent();
     void follow_both_players();
 
-    // One command of a script; false when the script must stop.
+    // One command of a script, its arguments read from `in`; false stops the script.
     bool command(const std::string& line, FileIn& in, const std::string& dir);
     void script_background(FileIn& in);
     void script_text(FileIn& in);
@@ -135,8 +137,11 @@ class Level {
     void script_setstate(int id, int code);
     void script_speech(int id, const std::string& path);
     void script_teamspeak(int team, const std::string& path);
+    // Waits for the sound unless it is to play on in the background.
     void script_play(const std::string& path, bool wait);
+    void script_waves(int count);
     void script_music(int track);
+    void script_random_music();
     void script_health(int id);
     void script_effect(int kind);
     void script_teleport(int id, int x);
