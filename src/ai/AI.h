@@ -15,8 +15,8 @@ class Agent;
 class AI {
   public:
     // Mode arguments of face_enemy and block_melee.
-    static const int DUMB = 1;
-    static const int SMART = 2;
+    static constexpr int DUMB = 1;
+    static constexpr int SMART = 2;
 
     // Owning, in creation order.
     static std::vector<AI*> AI_list;
