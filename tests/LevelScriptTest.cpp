@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include "LevelWorld.h"
+#include "ai/AI_Peasant.h"
 #include "combat/HealthMonitor.h"
 #include "core/Sound.h"
 
@@ -244,10 +245,13 @@ TEST_F(LevelScriptTest, TeamAiReplacesTheControllersOfOneTeamInPlace) {
     ASSERT_EQ(AI::AI_list.size(), 3u);
     AI* player = AI::AI_list[0];
     AI* old = AI::AI_list[1];
-    run_lines({"TEAM AI", "2", "AI_Dummy"});
+    run_lines({"TEAM AI", "2", "AI_Peasant"});
     ASSERT_EQ(AI::AI_list.size(), 3u);
     EXPECT_EQ(AI::AI_list[0], player);
     EXPECT_NE(AI::AI_list[1], old);
+    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[1]), nullptr);
+    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[2]), nullptr);
+    EXPECT_EQ(dynamic_cast<AI_Peasant*>(AI::AI_list[0]), nullptr);
     EXPECT_EQ(AI::AI_list[1]->agent, Agent::agents[1]);
     EXPECT_EQ(AI::AI_list[2]->agent, Agent::agents[2]);
 }
