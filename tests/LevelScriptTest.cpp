@@ -16,10 +16,11 @@ testing::AssertionResult logged(const std::string& log, const std::string& line)
 } // namespace
 
 TEST_F(LevelScriptTest, AgentCommandMakesFightersWithControllersAndMapsSkins) {
-    const std::string log = run_lines({"AGENT", "1", "100", "1", "200", "0", "AI_Dummy",
-                                       "/ an enemy", "", "AGENT", "21", "50", "2", "600", "1",
-                                       "AI_Dummy", "AGENT", "26", "30", "2", "700", "0", "AI_Dummy",
-                                       "AGENT", "-1", "30", "2", "710", "0", "AI_Dummy"});
+    const std::string log =
+        run_lines({"AGENT", "1",     "100", "1",   "200", "0",       "AI_Dummy", "/ an enemy",
+                   "",      "AGENT", "21",  "50",  "2",   "600",     "1",        "AI_Dummy",
+                   "AGENT", "26",    "30",  "2",   "700", "0",       "AI_Dummy", "AGENT",
+                   "-1",    "30",    "2",   "710", "0",   "AI_Dummy"});
     ASSERT_EQ(Agent::agents.size(), 4u);
     const Agent* player = Agent::agents[0];
     EXPECT_EQ(player->variant, VARIANT_WHITE_CAPE);
@@ -88,7 +89,7 @@ TEST_F(LevelScriptTest, HaltIfWonOrLostStopsTheScript) {
     EXPECT_TRUE(level->quit());
 }
 
-TEST_F(LevelScriptTest, MusicCommandsRespectTheTrackList) {
+TEST_F(LevelScriptTest, MusicCommandsKeepToTheTrackList) {
     ASSERT_FALSE(Sound::mus.empty());
     const int tracks = static_cast<int>(Sound::mus.size());
     std::string log = run_lines({"MUSIC", std::to_string(tracks), "MUSIC", "-2"});
@@ -116,8 +117,8 @@ TEST_F(LevelScriptTest, MusicCommandsRespectTheTrackList) {
 TEST_F(LevelScriptTest, SetStateCodes) {
     agent(1, 100);
     Agent* victim = agent(2, 400);
-    std::string log = run_lines({"SETSTATE", "1", "0", "SETSTATE", "1", "10", "SETSTATE", "2",
-                                 "1"});
+    std::string log =
+        run_lines({"SETSTATE", "1", "0", "SETSTATE", "1", "10", "SETSTATE", "2", "1"});
     EXPECT_TRUE(logged(log, "Invalid state for SETSTATE: State 0 doesn't exist"));
     EXPECT_TRUE(logged(log, "Invalid state for SETSTATE: State 10 doesn't exist"));
     EXPECT_TRUE(logged(log, "Invalid ID for SETSTATE: Agent 2 doesn't exist"));
@@ -139,16 +140,19 @@ TEST_F(LevelScriptTest, SetStateCodes) {
 
 TEST_F(LevelScriptTest, AgentCommandsReportIdsThatDoNotExist) {
     agent(1, 100);
-    const std::string log =
-        run_lines({"FREEZE", "1", "1", "HEAL", "-1", "CRIPPLE", "5", "HALO", "1", "SET TEAM", "1",
-                   "3", "TELEPORT", "1", "300", "TELEKINETIC", "1", "HEALTH", "1", "SPEECH", "1",
-                   "none.wav", "WIN"});
-    for (const char* m :
-         {"Invalid ID for FREEZE: Agent 1 doesn't exist", "Invalid ID for HEAL/CRIPPLE: Agent -1 doesn't exist",
-          "Invalid ID for HEAL/CRIPPLE: Agent 5 doesn't exist", "Invalid ID for HALO: Agent 1 doesn't exist",
-          "Invalid ID for SET TEAM: Agent 1 doesn't exist", "Invalid ID for TELEPORT: Agent 1 doesn't exist",
-          "Invalid ID for TELEKINETIC: Agent 1 doesn't exist", "Invalid ID for HEALTH: Agent 1 doesn't exist",
-          "Invalid ID for SPEECH: Agent 1 doesn't exist"})
+    const std::string log = run_lines({"FREEZE",   "1",      "1",   "HEAL",        "-1", "CRIPPLE",
+                                       "5",        "HALO",   "1",   "SET TEAM",    "1",  "3",
+                                       "TELEPORT", "1",      "300", "TELEKINETIC", "1",  "HEALTH",
+                                       "1",        "SPEECH", "1",   "none.wav",    "WIN"});
+    for (const char* m : {"Invalid ID for FREEZE: Agent 1 doesn't exist",
+                          "Invalid ID for HEAL/CRIPPLE: Agent -1 doesn't exist",
+                          "Invalid ID for HEAL/CRIPPLE: Agent 5 doesn't exist",
+                          "Invalid ID for HALO: Agent 1 doesn't exist",
+                          "Invalid ID for SET TEAM: Agent 1 doesn't exist",
+                          "Invalid ID for TELEPORT: Agent 1 doesn't exist",
+                          "Invalid ID for TELEKINETIC: Agent 1 doesn't exist",
+                          "Invalid ID for HEALTH: Agent 1 doesn't exist",
+                          "Invalid ID for SPEECH: Agent 1 doesn't exist"})
         EXPECT_TRUE(logged(log, m));
     EXPECT_FALSE(logged(log, "INVALID LEVEL SCRIPT COMMAND"));
     EXPECT_TRUE(level->script_won);
@@ -240,8 +244,9 @@ TEST_F(LevelScriptTest, SatanOpensOnePitWithHellfireAndCampfiresSitOnTheFloor) {
 }
 
 TEST_F(LevelScriptTest, TeamAiReplacesTheControllersOfOneTeamInPlace) {
-    run_lines({"AGENT", "1", "10", "1", "100", "0", "AI_Dummy", "AGENT", "1", "10", "2", "300",
-               "0", "AI_Dummy", "AGENT", "1", "10", "2", "500", "0", "AI_Dummy"});
+    run_lines({"AGENT", "1", "10", "1", "100", "0", "AI_Dummy",
+               "AGENT", "1", "10", "2", "300", "0", "AI_Dummy",
+               "AGENT", "1", "10", "2", "500", "0", "AI_Dummy"});
     ASSERT_EQ(AI::AI_list.size(), 3u);
     AI* player = AI::AI_list[0];
     AI* old = AI::AI_list[1];

@@ -257,8 +257,8 @@ TEST_F(LevelTest, PitFadesTheSkyToRedOverItsFramesAndPitWeatherMovesIt) {
     level->weather = Level::WEATHER_PIT_SINK;
     for (int i = 0; i < 170; ++i)
         level->update();
-    EXPECT_EQ(Level::skycolour, Pixel::make(127 - 27 * 170 / 339, 127 - 107 * 170 / 339,
-                                            127 - 107 * 170 / 339));
+    EXPECT_EQ(Level::skycolour,
+              Pixel::make(127 - 27 * 170 / 339, 127 - 107 * 170 / 339, 127 - 107 * 170 / 339));
     for (int i = 0; i < 200; ++i)
         level->update();
     EXPECT_EQ(level->sky_fade, 339);

@@ -20,7 +20,9 @@
 // waits which first discard pending events still see a key press.
 class KeyPresser {
   public:
-    explicit KeyPresser(SDLKey key) : key(key) { timer = SDL_AddTimer(10, &KeyPresser::press, this); }
+    explicit KeyPresser(SDLKey key) : key(key) {
+        timer = SDL_AddTimer(10, &KeyPresser::press, this);
+    }
     ~KeyPresser() { SDL_RemoveTimer(timer); }
     KeyPresser(const KeyPresser&) = delete;
     KeyPresser& operator=(const KeyPresser&) = delete;
