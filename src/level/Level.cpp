@@ -36,15 +36,23 @@ constexpr int LEDGE_DROP = 349;
 // The camera closes this fraction of the distance each frame.
 constexpr double CAMERA_LAG = 20.0;
 
-int screen_width() { return Graphics::screen->w(); }
-int screen_height() { return Graphics::screen->h(); }
-int agent_count() { return static_cast<int>(Agent::agents.size()); }
+int screen_width() {
+    return Graphics::screen->w();
+}
+int screen_height() {
+    return Graphics::screen->h();
+}
+int agent_count() {
+    return static_cast<int>(Agent::agents.size());
+}
 } // namespace
 
 Level::Background::Background(Image* image, int offset, int bottom, int distance)
     : image(image), distance(distance), offset(offset), top(bottom - image->h()) {}
 
-Level::Background::~Background() { delete image; }
+Level::Background::~Background() {
+    delete image;
+}
 
 void Level::Background::draw() {
     const int width = screen_width();
@@ -57,7 +65,9 @@ void Level::Background::draw() {
     image->draw(Coord(x - width, top));
 }
 
-void Level::Background::shift(int dx) { offset += dx; }
+void Level::Background::shift(int dx) {
+    offset += dx;
+}
 
 Level::Level()
     : player_bars(0), waves(0), weather(WEATHER_CLEAR), two_player(false), speech_skipped(false),
@@ -226,8 +236,8 @@ void Level::follow_focal_agent() {
     const Agent* a = Agent::agents[focal_agent];
     const int width = screen_width();
     // More room in front of the agent than behind it.
-    const int target = a->facing_left ? static_cast<int>(0.667 * width)
-                                      : static_cast<int>(0.333 * width);
+    const int target =
+        a->facing_left ? static_cast<int>(0.667 * width) : static_cast<int>(0.333 * width);
     shift(static_cast<int>((target - a->pos.x) / CAMERA_LAG));
 }
 
@@ -312,13 +322,17 @@ void Level::speech(int agent, Mix_Chunk* sound) {
     Agent::suspend_damage = false;
 }
 
-void Level::play(Mix_Chunk* sound) { speech(-1, sound); }
+void Level::play(Mix_Chunk* sound) {
+    speech(-1, sound);
+}
 
 bool Level::versus() const {
     return two_player && (agent_count() < 2 || Agent::agents[0]->team != Agent::agents[1]->team);
 }
 
-bool Level::players_checked() const { return !versus(); }
+bool Level::players_checked() const {
+    return !versus();
+}
 
 bool Level::player_fallen() const {
     for (const Agent* a : Agent::agents)
@@ -355,7 +369,9 @@ bool Level::lost() const {
     return player_fallen();
 }
 
-bool Level::quit() const { return exit_requested; }
+bool Level::quit() const {
+    return exit_requested;
+}
 
 bool Level::coop() const {
     return two_player && agent_count() >= 2 && Agent::agents[0]->team == Agent::agents[1]->team;
@@ -386,8 +402,7 @@ Mix_Chunk* load_sound(const std::string& path) {
 Agent* existing_agent(int id, const std::string& command) {
     Agent* a = agent_by_id(id);
     if (!a)
-        Error::note("Invalid ID for " + command + ": Agent " + Utility::str(id) +
-                    " doesn't exist");
+        Error::note("Invalid ID for " + command + ": Agent " + Utility::str(id) + " doesn't exist");
     return a;
 }
 
