@@ -4,6 +4,8 @@
 #include <string>
 
 #include "CombatWorld.h"
+#include "ai/AI.h"
+#include "ai/AI_Peasant.h"
 #include "combat/Agent.h"
 #include "combat/Attack.h"
 #include "combat/Combos.h"
@@ -346,6 +348,11 @@ TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
     EXPECT_EQ(creature->pos.y, -700);
     EXPECT_GE(creature->pos.x, 200);
     EXPECT_LT(creature->pos.x, 600);
+    // It fights as a listed peasant.
+    ASSERT_EQ(AI::AI_list.size(), 1u);
+    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[0]), nullptr);
+    EXPECT_EQ(AI::AI_list[0]->agent, creature);
+    AI::kill_all();
     run_attacks(1);
     EXPECT_TRUE(attacks(ATK_SUMMON).empty());
 }

@@ -1,6 +1,7 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
+#include "app/Menu.h"
 #include "combat/Agent.h"
 #include "combat/AgentInput.h"
 #include "combat/Attack.h"
@@ -11,6 +12,7 @@
 #include "core/Pixel.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
+#include "level/Story.h"
 #include "level/Stringz.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -21,18 +23,6 @@ Coord resolution(800, 600);
 
 namespace {
 const int FRAMES_PER_SECOND = 40;
-
-// Until the main menu exists: a black window until it is closed or Escape is pressed.
-void run_menu() {
-    for (;;) {
-        Graphics::screen->fill(Pixel::black);
-        Graphics::refresh();
-        SDL_Event event;
-        if (!SDL_PollEvent(&event)) continue;
-        if (event.type == SDL_QUIT) return;
-        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) return;
-    }
-}
 } // namespace
 
 void start() {
@@ -52,11 +42,13 @@ void start() {
     Agent::start();
     Particle::start();
     Attack::start();
+    Story::start();
     Error::close("Success.");
 }
 
 void end() {
     Error::open("Shutting down all subsystems...");
+    Story::end();
     Sound::end();
     Animation::end();
     SpriteSheet::end();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "ai/AI_Peasant.h"
 #include "combat/Agent.h"
 #include "core/Graphics.h"
 #include "core/Image.h"
@@ -194,8 +195,8 @@ void Attack::summon() {
     const int h = Graphics::screen->h();
     const int x = w / 2 - 200 + std::rand() % 400;
     const bool facing_left = std::rand() % 2 == 1;
-    // The creature gets its controller once the computer controllers exist.
-    new Agent(VARIANT_WATER, 20, Coord(x, -100 - h), owner->team, facing_left);
+    Agent* creature = new Agent(VARIANT_WATER, 20, Coord(x, -100 - h), owner->team, facing_left);
+    new AI_Peasant(creature, true);
 }
 
 void Attack::run() {

@@ -1,0 +1,9 @@
+#pragma once
+
+// The title screen: story and level choice, music and display switches, instructions, quit.
+// Returns when the player quits or closes the window.
+void run_menu();
+// Advances and draws the lightning behind the menu by one frame; `force` starts a bolt now.
+void run_menu_lightning(bool force);
+// Shows "instructions.txt" and waits for a key.
+void run_instructions();

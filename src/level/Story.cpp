@@ -1,0 +1,187 @@
+#include "level/Story.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "core/Error.h"
+#include "core/FileIn.h"
+#include "core/FileOut.h"
+#include "core/Graphics.h"
+#include "core/Image.h"
+#include "core/Pixel.h"
+#include "core/Sound.h"
+#include "core/TextMaker.h"
+#include "core/Utility.h"
+#include "level/Level.h"
+#include "level/Stringz.h"
+
+namespace {
+const int PAGE_LEFT = 50;
+const int PAGE_LINE_HEIGHT = 40;
+
+void discard_events() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
+
+void wait_for_key() {
+    SDL_Event event;
+    for (;;) {
+        if (SDL_WaitEvent(&event) && event.type == SDL_KEYDOWN) return;
+    }
+}
+
+// Every line of a catalogue file. Empty names are left out: an empty file reads as one
+// empty line, and an empty name would make a path to the catalogue's own folder.
+std::vector<std::string> read_names(const std::string& path) {
+    std::vector<std::string> names;
+    FileIn file(path);
+    while (!file.empty()) {
+        const std::string line = file.getLine();
+        if (!line.empty()) names.push_back(line);
+    }
+    return names;
+}
+
+// The optional page of plain text shown before a level.
+void show_intro(const std::string& path) {
+    FileIn file(path);
+    if (!file.is_open()) return;
+    Graphics::screen->fill(Pixel::black);
+    for (int y = PAGE_LINE_HEIGHT; !file.empty(); y += PAGE_LINE_HEIGHT) {
+        Image* line = TextMaker::make_text(file.getLine().c_str(), 255, 255, 255);
+        line->draw(Coord(PAGE_LEFT, y));
+        delete line;
+    }
+    Graphics::refresh();
+    discard_events();
+    wait_for_key();
+    Sound::play_sword_wield();
+}
+
+void draw_result(Image* message) {
+    message->draw(Coord(PAGE_LEFT, Graphics::screen->h() - 50));
+}
+} // namespace
+
+std::vector<Story*> Story::stories;
+
+void Story::start() {
+    for (const std::string& name : read_names("Stories/index.txt")) {
+        Story* story = new Story(name);
+        if (story->levels.empty()) {
+            // Nothing to offer in the menu.
+            Error::note("Story: '" + name + "' names no level and is left out");
+            delete story;
+            continue;
+        }
+        stories.push_back(story);
+    }
+}
+
+void Story::end() {
+    for (Story* story : stories)
+        delete story;
+    stories.clear();
+}
+
+Story::Story(std::string story_name) : progress(0), name(story_name) {
+    levels = read_names(folder() + "summary.txt");
+    FileIn save(folder() + "save.txt");
+    progress = save.getInt();
+}
+
+void Story::save_progress(int n) {
+    FileOut save(folder() + "save.txt", true);
+    save.putLine(Utility::str(n));
+}
+
+bool Story::finished() const { return progress >= static_cast<int>(levels.size()) - 1; }
+
+std::string Story::folder() const { return "Stories/" + name + "/"; }
+
+void Story::unlock(int index) {
+    if (progress != index || index >= static_cast<int>(levels.size()) - 1) return;
+    progress = index + 1;
+    save_progress(progress);
+}
+
+bool Story::start_level(int index) {
+    if (index < 0 || index >= static_cast<int>(levels.size())) {
+        Error::note("Story: No level " + Utility::str(index) + " in '" + name + "'");
+        return false;
+    }
+    Mix_HaltMusic();
+    Error::open("Story: Starting level '" + levels[index] + "'");
+    const std::string dir = folder() + levels[index] + "/";
+    show_intro(dir + "intro.txt");
+
+    Level* level = new Level();
+    level->runScript(dir, "level.txt");
+    discard_events();
+
+    int wave = 0;
+    Uint32 pause_start = 0;
+    bool lose_done = false;
+    auto result = [&]() { return (level->won() && wave >= level->waves) || level->script_won; };
+
+    for (;;) {
+        level->run();
+        if (level->won() || level->stagnant()) {
+            if (wave < level->waves) {
+                bool release = Level::wave_pause == 0;
+                if (pause_start == 0) {
+                    if (!release) pause_start = SDL_GetTicks();
+                } else {
+                    release = release || SDL_GetTicks() > pause_start + Level::wave_pause;
+                }
+                if (release) {
+                    ++wave;
+                    level->win_time = 0;
+                    level->runScript(dir, "wave" + Utility::str(wave) + ".txt");
+                    pause_start = 0;
+                }
+            } else if (level->won()) {
+                draw_result(Stringz::levelWon);
+                unlock(index);
+            }
+        } else if (level->lost()) {
+            draw_result(Stringz::levelLost);
+            if (!lose_done) {
+                level->runScript(dir, "lose.txt");
+                lose_done = true;
+            }
+        }
+        if (level->script_won) unlock(index);
+        Graphics::refresh();
+
+        SDL_Event event;
+        if (SDL_PollEvent(&event) && event.type == SDL_KEYDOWN) {
+            if (event.key.keysym.sym == SDLK_ESCAPE) {
+                Sound::play_sword_wield();
+                const bool won = result();
+                delete level;
+                Error::close("Story: Level closed");
+                return won;
+            }
+            if (event.key.keysym.sym == SDLK_r) {
+                Sound::play_sword_wield();
+                delete level;
+                level = new Level();
+                // A restart skips the speeches the player has already heard.
+                level->speech_skipped = true;
+                level->runScript(dir, "level.txt");
+                lose_done = false;
+                wave = 0;
+            }
+        }
+        if (level->quit()) break;
+    }
+
+    const bool won = result();
+    if (won) unlock(index);
+    delete level;
+    Error::close("Story: Level automatically exited due to script");
+    return won;
+}

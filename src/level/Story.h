@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// One campaign: an ordered list of level folders with the player's saved progress.
+class Story {
+public:
+    // Every story of "Stories/index.txt", in menu order; owned.
+    static std::vector<Story*> stories;
+
+    // Reads the catalogue; halts through the line reader when a catalogue file is missing.
+    static void start();
+    static void end();
+
+    explicit Story(std::string name);
+
+    // Replaces "save.txt" with the single line n.
+    void save_progress(int n);
+    // True once the last level has been unlocked.
+    bool finished() const;
+    // Plays level `index` from its intro page to Escape or a script's EXIT; true when won.
+    bool start_level(int index);
+
+    // Index of the highest level unlocked, 0-based.
+    int progress;
+    std::string name;
+    std::vector<std::string> levels;
+
+private:
+    std::string folder() const;
+    void unlock(int index);
+};

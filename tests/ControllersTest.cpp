@@ -1,0 +1,479 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "CombatWorld.h"
+#include "ai/AI.h"
+#include "ai/AI_Concrete.h"
+#include "combat/Agent.h"
+#include "combat/Combos.h"
+#include "level/Level.h"
+#include "sprites/Animation.h"
+
+namespace {
+
+const int FLOOR = 500;
+
+// Controllers whose private counters the tests set or read.
+class PeasantProbe : public AI_Peasant {
+  public:
+    using AI_Peasant::AI_Peasant;
+    using AI_Peasant::mood;
+};
+
+class ControllersTest : public CombatWorld {
+  protected:
+    void SetUp() override {
+        CombatWorld::SetUp();
+        AI::kill_all();
+        keys.assign(SDLK_LAST, 0);
+        AI::keystates = keys.data();
+    }
+    void TearDown() override {
+        AI::keystates = nullptr;
+        AI::kill_all();
+        CombatWorld::TearDown();
+    }
+
+    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
+        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, FLOOR), team, facing_left);
+    }
+    void hold(SDLKey key) { keys[key] = 1; }
+    void release(SDLKey key) { keys[key] = 0; }
+
+    // One frame of play without the event pump: the controller, then agents and attacks.
+    static void play_frame(AI* controller) {
+        controller->run();
+        Agent::run_all();
+        Attack::DB.run();
+    }
+
+    std::vector<Uint8> keys;
+};
+
+AgentInput step_of(const Agent* a, const ComboLog& combo) {
+    return a->log.approach(combo);
+}
+
+// ---- the players
+
+TEST_F(ControllersTest, FirstPlayerArrowsFollowTheFacing) {
+    Agent* me = fighter(300, 1, false);
+    AI_P1 p1(me, false);
+    hold(SDLK_UP);
+    hold(SDLK_DOWN);
+    hold(SDLK_LEFT);
+    hold(SDLK_RIGHT);
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput(true, true, true, true, false));
+
+    release(SDLK_UP);
+    release(SDLK_DOWN);
+    release(SDLK_LEFT);
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput::FORWARD);
+    me->facing_left = true;
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+}
+
+TEST_F(ControllersTest, FirstPlayerTurningAboutSwapsTheArrowsOnTheNextFrame) {
+    Agent* me = fighter(300, 1, false);
+    AI_P1 p1(me, false);
+    hold(SDLK_LEFT);
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+    int frames = 0;
+    while (!me->facing_left && frames++ < 40)
+        play_frame(&p1);
+    ASSERT_TRUE(me->facing_left);
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput::FORWARD);
+    release(SDLK_LEFT);
+    hold(SDLK_RIGHT);
+    p1.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+}
+
+TEST_F(ControllersTest, SpaceHeldThroughCreationSwingsOnlyAfterARelease) {
+    Agent* me = fighter(300, 1, false);
+    hold(SDLK_SPACE);
+    AI_P1 p1(me, false);
+    EXPECT_TRUE(AI::suspend_attack_key);
+    for (int i = 0; i < 3; ++i) {
+        p1.run();
+        EXPECT_FALSE(me->input.attack) << i;
+    }
+    release(SDLK_SPACE);
+    p1.run();
+    EXPECT_FALSE(me->input.attack);
+    EXPECT_FALSE(AI::suspend_attack_key);
+    hold(SDLK_SPACE);
+    for (int i = 0; i < 3; ++i) {
+        p1.run();
+        EXPECT_TRUE(me->input.attack) << i;
+    }
+    // A new first player arms the latch again.
+    AI_P1 again(me, false);
+    again.run();
+    EXPECT_FALSE(me->input.attack);
+}
+
+TEST_F(ControllersTest, SecondPlayerUsesLettersAndSwingsAtOnce) {
+    Agent* me = fighter(300, 1, true);
+    hold(SDLK_f);
+    AI_P2 p2(me, false);
+    p2.run();
+    EXPECT_EQ(me->input, AgentInput::ATTACK);
+    release(SDLK_f);
+    hold(SDLK_a);
+    hold(SDLK_w);
+    p2.run();
+    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
+    release(SDLK_a);
+    release(SDLK_w);
+    hold(SDLK_d);
+    hold(SDLK_s);
+    p2.run();
+    EXPECT_EQ(me->input, AgentInput(false, true, false, true, false));
+    // The first player's keys mean nothing to it.
+    keys.assign(SDLK_LAST, 0);
+    hold(SDLK_SPACE);
+    hold(SDLK_LEFT);
+    p2.run();
+    EXPECT_TRUE(me->input.empty());
+}
+
+TEST_F(ControllersTest, PlayersWithoutASampledKeyboardPressNothing) {
+    Agent* me = fighter(300, 1, false);
+    AI_P1 p1(me, false);
+    AI_P2 p2(me, false);
+    AI::keystates = nullptr;
+    p1.run();
+    EXPECT_TRUE(me->input.empty());
+    EXPECT_TRUE(AI::suspend_attack_key);
+    p2.run();
+    EXPECT_TRUE(me->input.empty());
+}
+
+// ---- the factory
+
+TEST_F(ControllersTest, TheFactoryMakesEveryNamedClass) {
+    Agent* me = fighter(300, 2, false);
+    const std::vector<std::pair<std::string, const std::type_info*>> table = {
+        {"AI_P1", &typeid(AI_P1)},
+        {"AI_P2", &typeid(AI_P2)},
+        {"AI_Mk1", &typeid(AI_Mk1)},
+        {"AI_Mk2", &typeid(AI_Mk2)},
+        {"AI_Mk3", &typeid(AI_Mk3)},
+        {"AI_MeleeBolter", &typeid(AI_MeleeBolter)},
+        {"AI_Stationary", &typeid(AI_Stationary)},
+        {"AI_Bolter", &typeid(AI_Bolter)},
+        {"AI_FastBolter", &typeid(AI_FastBolter)},
+        {"AI_Panicked", &typeid(AI_Panicked)},
+        {"AI_Teleporter", &typeid(AI_Teleporter)},
+        {"AI_Dummy", &typeid(AI_Dummy)},
+        {"AI_Mage", &typeid(AI_Mage)},
+        {"AI_Boss", &typeid(AI_Boss)},
+        {"AI_Boss2", &typeid(AI_Boss2)},
+        {"AI_Vader", &typeid(AI_Vader)},
+        {"AI_Peasant", &typeid(AI_Peasant)},
+        {"AI_Penultimate", &typeid(AI_Penultimate)},
+        {"AI_Summoner", &typeid(AI_Summoner)},
+        {"AI_PeasantBoss", &typeid(AI_PeasantBoss)},
+        {"AI_Pitfighter", &typeid(AI_Pitfighter)},
+        {"AI_Duelist", &typeid(AI_Duelist)},
+    };
+    for (const auto& entry : table) {
+        AI* made = AI::make_AI(entry.first, me, true);
+        ASSERT_NE(made, nullptr);
+        EXPECT_EQ(typeid(*made), *entry.second) << entry.first;
+        EXPECT_EQ(made->agent, me);
+        EXPECT_EQ(AI::AI_list.back(), made);
+    }
+    EXPECT_EQ(AI::AI_list.size(), table.size());
+}
+
+TEST_F(ControllersTest, AnUnknownNameIsLoggedAndAnsweredWithADummy) {
+    Agent* me = fighter(300, 2, false);
+    testing::internal::CaptureStdout();
+    AI* made = AI::make_AI("ai_mk1", me, true);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("Invalid AI: ai_mk1"), std::string::npos) << log;
+    EXPECT_EQ(typeid(*made), typeid(AI_Dummy));
+    ASSERT_EQ(AI::AI_list.size(), 1u);
+    EXPECT_EQ(AI::AI_list[0], made);
+
+    // Unlisted, the caller owns it.
+    testing::internal::CaptureStdout();
+    AI* loose = AI::make_AI("", me, false);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Invalid AI: "), std::string::npos);
+    EXPECT_EQ(typeid(*loose), typeid(AI_Dummy));
+    EXPECT_EQ(AI::AI_list.size(), 1u);
+    delete loose;
+}
+
+// ---- simple computer controllers
+
+TEST_F(ControllersTest, ADummyOnlyTurnsOrKeepsWalking) {
+    Agent* me = fighter(300, 2, false);
+    AI_Dummy dummy(me, false);
+    dummy.run();
+    EXPECT_TRUE(me->input.empty());
+    me->set_state(WALK);
+    dummy.run();
+    EXPECT_EQ(me->input, AgentInput::FORWARD);
+
+    me->set_state(IDLE);
+    fighter(200, 1, false); // behind it
+    dummy.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+    me->facing_left = true;
+    dummy.run();
+    EXPECT_TRUE(me->input.empty());
+}
+
+TEST_F(ControllersTest, AStationaryFighterNeverMovesButTurnsAndSlashes) {
+    Agent* me = fighter(300, 2, false);
+    Agent* foe = fighter(240, 1, false, 1000);
+    AI_Stationary sentry(me, false);
+    EXPECT_TRUE(me->frozen);
+    sentry.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+
+    bool slashed = false;
+    bool lunged = false;
+    for (int i = 0; i < 120; ++i) {
+        play_frame(&sentry);
+        EXPECT_EQ(me->pos.x, 300) << i;
+        slashed |= me->state == SLASH;
+        lunged |= me->state == LUNGE || me->state == WALK;
+    }
+    EXPECT_TRUE(me->facing_left);
+    EXPECT_TRUE(slashed);
+    EXPECT_FALSE(lunged);
+    EXPECT_LT(foe->hp, 1000);
+}
+
+TEST_F(ControllersTest, APanickedFighterWatchesFromAfarAndFleesUpClose) {
+    Agent* me = fighter(300, 2, true);
+    Agent* foe = fighter(900, 1, true);
+    AI_Panicked panicked(me, false);
+    panicked.run();
+    EXPECT_EQ(me->input, AgentInput(false, false, true, true, false));
+    me->facing_left = false;
+    panicked.run();
+    EXPECT_TRUE(me->input.empty());
+    foe->pos.x = 500;
+    panicked.run();
+    EXPECT_EQ(me->input, AgentInput::FORWARD);
+}
+
+TEST_F(ControllersTest, AFastBolterBoltsFromAfarAndSlashesUpClose) {
+    Agent* me = fighter(300, 2, false);
+    Agent* foe = fighter(500, 1, true);
+    AI_FastBolter bolter(me, false);
+    bolter.run();
+    EXPECT_EQ(me->input, step_of(me, Combos::FIREBOLT));
+    EXPECT_FALSE(me->input.empty());
+    me->set_state(BOLT);
+    bolter.run();
+    EXPECT_TRUE(me->input.empty());
+    me->set_state(IDLE);
+    foe->pos.x = 370;
+    bolter.run();
+    EXPECT_EQ(me->input, AgentInput::ATTACK);
+}
+
+TEST_F(ControllersTest, AVaderNeverCompletesASpecialMove) {
+    Agent* me = fighter(200, 2, false, 1000);
+    Agent* foe = fighter(700, 1, true, 1000);
+    AI_Vader vader(me, false);
+    AI_Teleporter teleporter(foe, false);
+    bool foe_teleported = false;
+    for (int i = 0; i < 400; ++i) {
+        vader.run();
+        EXPECT_TRUE(me->log.entries == ComboLog().entries) << i;
+        teleporter.run();
+        Agent::run_all();
+        Attack::DB.run();
+        foe_teleported |= foe->state == TELEPORT;
+        for (AgentState special : {BOLT, AIR_BOLT, FIRESHIELD, LIGHTNING_CHARGE, TELEPORT, STOMP})
+            ASSERT_NE(me->state, special) << i;
+    }
+    // The teleports it answers were there to be answered.
+    EXPECT_TRUE(foe_teleported);
+}
+
+TEST_F(ControllersTest, ASummonerSummonsAtOnceOnlyWhileAlive) {
+    Agent* me = fighter(300, 2, false);
+    fighter(600, 1, true);
+    AI_Summoner summoner(me, false);
+    me->alive = false;
+    summoner.run();
+    EXPECT_NE(me->input, step_of(me, Combos::SUMMON));
+    EXPECT_TRUE(me->input.forward);
+
+    AI_Summoner fresh(me, false);
+    me->alive = true;
+    fresh.run();
+    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
+}
+
+TEST_F(ControllersTest, ASummonerWaitsAfterEachSummoning) {
+    Agent* me = fighter(300, 2, false);
+    fighter(600, 1, true);
+    AI_Summoner summoner(me, false);
+    Frame* summoning_picture = Animation::summoning->next;
+    ASSERT_EQ(summoning_picture->sprite_index, 96);
+    me->frame = summoning_picture;
+    summoner.run();
+    EXPECT_NE(me->input, step_of(me, Combos::SUMMON));
+    me->frame = Animation::idle;
+    for (int i = 1; i < 151; ++i) {
+        summoner.run();
+        ASSERT_NE(me->input, step_of(me, Combos::SUMMON)) << i;
+    }
+    summoner.run();
+    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
+}
+
+// Frames out of `n` in which `me` gets each kind of input from `controller`.
+struct Tally {
+    int empty = 0;
+    int forward_only = 0;
+    int bolt = 0;
+};
+
+Tally tally(AI& controller, Agent* me, int n) {
+    Tally t;
+    for (int i = 0; i < n; ++i) {
+        controller.run();
+        if (me->input.empty())
+            ++t.empty;
+        else if (me->input == AgentInput::FORWARD)
+            ++t.forward_only;
+        if (!me->input.empty() && me->input == step_of(me, Combos::FIREBOLT)) ++t.bolt;
+    }
+    return t;
+}
+
+TEST_F(ControllersTest, AMk2BoltsFromRangeOnlyWhileHealthy) {
+    Agent* me = fighter(300, 2, false, 100);
+    fighter(700, 1, true);
+    AI_Mk2 mk2(me, false);
+    ASSERT_NE(step_of(me, Combos::FIREBOLT), AgentInput::FORWARD);
+
+    me->set_hp(41);
+    Tally healthy = tally(mk2, me, 60);
+    EXPECT_GE(healthy.bolt, 45);
+    EXPECT_EQ(healthy.bolt + healthy.forward_only, 60);
+
+    for (int hp : {40, 30}) {
+        me->set_hp(hp);
+        Tally hurt = tally(mk2, me, 60);
+        EXPECT_EQ(hurt.bolt, 0) << hp;
+        EXPECT_GE(hurt.empty, 45) << hp;
+        EXPECT_EQ(hurt.empty + hurt.forward_only, 60) << hp;
+    }
+
+    me->set_hp(29);
+    EXPECT_EQ(tally(mk2, me, 60).forward_only, 60);
+}
+
+TEST_F(ControllersTest, PeasantMoods) {
+    Agent* me = fighter(300, 2, false);
+    Agent* foe = fighter(500, 1, true);
+    PeasantProbe peasant(me, false);
+
+    // Watched, a mover keeps moving.
+    peasant.mood = 0;
+    peasant.run();
+    EXPECT_TRUE(me->input.forward);
+    EXPECT_EQ(peasant.mood, 0);
+
+    // A fleer facing its enemy turns and jumps away, then runs.
+    peasant.mood = 2;
+    peasant.run();
+    EXPECT_EQ(me->input, AgentInput(true, false, false, true, false));
+    me->facing_left = true;
+    peasant.run();
+    EXPECT_TRUE(me->input.forward);
+    EXPECT_FALSE(me->input.backward);
+
+    // A fighter turns to face its enemy first.
+    peasant.mood = 1;
+    me->facing_left = true;
+    peasant.run();
+    EXPECT_TRUE(me->input.up);
+
+    // Out of sight, a mover picks a new mood; far away it heads for the enemy.
+    foe->facing_left = false;
+    int changes = 0;
+    for (int i = 0; i < 20; ++i) {
+        peasant.mood = 0;
+        peasant.run();
+        changes += peasant.mood != 0;
+    }
+    EXPECT_GT(changes, 5);
+    foe->pos.x = 1500;
+    me->facing_left = false;
+    peasant.mood = 2;
+    peasant.run();
+    EXPECT_TRUE(me->input.forward);
+}
+
+TEST_F(ControllersTest, AMageHealsOneHitPointEvery25FramesWhileAlive) {
+    Agent* me = fighter(300, 2, false, 100);
+    me->set_hp(10);
+    AI_Mage mage(me, false);
+    mage.run();
+    EXPECT_EQ(me->hp, 11);
+    for (int i = 1; i < 50; ++i)
+        mage.run();
+    EXPECT_EQ(me->hp, 12);
+    mage.run();
+    EXPECT_EQ(me->hp, 13);
+    me->alive = false;
+    for (int i = 0; i < 100; ++i)
+        mage.run();
+    EXPECT_EQ(me->hp, 13);
+}
+
+TEST_F(ControllersTest, APitfighterJumpsBackIntoThePit) {
+    Agent* me = fighter(600, 2, false);
+    fighter(400, 1, true);
+    AI_Pitfighter fighter_ai(me, false);
+    // Outside the pit, facing away from its centre: turn.
+    fighter_ai.run();
+    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+    // Facing it: jump back in.
+    me->facing_left = true;
+    fighter_ai.run();
+    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
+    // In the air it waits to land.
+    me->pos.y = FLOOR - 100;
+    fighter_ai.run();
+    EXPECT_TRUE(me->input.empty());
+    me->pos.x = 200;
+    me->facing_left = false;
+    me->pos.y = FLOOR;
+    fighter_ai.run();
+    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
+}
+
+TEST_F(ControllersTest, ASummonedWaterCreatureIsDrivenByThePass) {
+    Agent* caster = fighter(300, 3, false);
+    fighter(500, 1, true);
+    new Attack(ATK_SUMMON, caster, caster->pos);
+    ASSERT_EQ(AI::AI_list.size(), 1u);
+    Agent* creature = Agent::agents.back();
+    AI::run_all();
+    EXPECT_EQ(AI::AI_list[0]->enemy, Agent::agents[1]);
+    EXPECT_EQ(creature->team, 3);
+}
+
+} // namespace

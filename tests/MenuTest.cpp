@@ -1,0 +1,140 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "StoryWorld.h"
+#include "app/Menu.h"
+#include "core/Coord.h"
+#include "core/Graphics.h"
+#include "level/Story.h"
+#include "level/Stringz.h"
+
+// The entry point owns the display settings; the menu tests stand in for it.
+bool fullscreen = false;
+Coord resolution(800, 600);
+
+namespace {
+// The levels started, in order, as the log names them.
+std::vector<std::string> levels_started(const std::string& log) {
+    const std::string marker = "Story: Starting level '";
+    std::vector<std::string> found;
+    for (size_t at = log.find(marker); at != std::string::npos; at = log.find(marker, at + 1)) {
+        const size_t begin = at + marker.size();
+        found.push_back(log.substr(begin, log.find('\'', begin) - begin));
+    }
+    return found;
+}
+
+std::vector<SDL_Event> then_quit(std::vector<SDL_Event> events) {
+    events.push_back(EventFeeder::quit());
+    return events;
+}
+
+const SDLKey UP = SDLK_UP, DOWN = SDLK_DOWN, LEFT = SDLK_LEFT, RIGHT = SDLK_RIGHT,
+             SPACE = SDLK_SPACE, ESCAPE = SDLK_ESCAPE;
+} // namespace
+
+class MenuTest : public StoryWorld {
+  protected:
+    // Width between the first and the last white pixel in the rows from y, in the middle
+    // of the screen (the pointing swords stay outside it).
+    static int white_span(int y, int rows) {
+        const int half = std::max(Stringz::windowed->w(), Stringz::fullscreen->w()) / 2 + 10;
+        int left = 800, right = -1;
+        Graphics::screen->open();
+        for (int row = y; row < y + rows; ++row)
+            for (int x = 400 - half; x < 400 + half; ++x) {
+                Uint8 r, g, b;
+                SDL_GetRGB(Graphics::screen->get_pixel(Coord(x, row)),
+                           Graphics::screen->surface->format, &r, &g, &b);
+                if (r < 200 || g < 200 || b < 200) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        Graphics::screen->close();
+        return right - left + 1;
+    }
+
+    std::vector<std::string> play_menu(std::initializer_list<SDLKey> keys) {
+        Story::start();
+        testing::internal::CaptureStdout();
+        {
+            EventFeeder feeder(then_quit(EventFeeder::keys(keys)));
+            run_menu();
+        }
+        return levels_started(testing::internal::GetCapturedStdout());
+    }
+};
+
+TEST_F(MenuTest, StoryKeysResetTheLevelToTheProgress) {
+    write_index("S");
+    write_story("S", {"L0", "L1", "L2"}, "1");
+    // Down to the level item, Right wraps from the progress to 0; back on the story item
+    // Right keeps the only story and resets the level to its progress.
+    EXPECT_EQ(play_menu({DOWN, RIGHT, UP, RIGHT, SPACE, ESCAPE}),
+              (std::vector<std::string>{"L1"}));
+}
+
+TEST_F(MenuTest, LevelKeysChooseOnlyUnlockedLevels) {
+    write_index("S");
+    write_story("S", {"L0", "L1", "L2"}, "0");
+    EXPECT_EQ(play_menu({DOWN, RIGHT, LEFT, RIGHT, SPACE, ESCAPE}),
+              (std::vector<std::string>{"L0"}));
+    Story::end();
+    write_story("S", {"L0", "L1", "L2"}, "2");
+    // A finished story starts at level 0; Left goes round to the progress; after the last
+    // level the selection is back at 0, and Right moves on from there.
+    EXPECT_EQ(play_menu({DOWN, LEFT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE}),
+              (std::vector<std::string>{"L2", "L1"}));
+}
+
+TEST_F(MenuTest, SelectionFollowsTheUnlockedLevelsAndWrapsAfterTheLast) {
+    write_index("S");
+    write_story("S", {"L0", "L1", "L2"}, "0");
+    EXPECT_EQ(play_menu({SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE}),
+              (std::vector<std::string>{"L0", "L1", "L2", "L0"}));
+    EXPECT_EQ(Story::stories[0]->progress, 2);
+}
+
+TEST_F(MenuTest, StoriesWrapBothWays) {
+    write_index("A\nB");
+    write_story("A", {"A0"}, "0");
+    write_story("B", {"B0", "B1"}, "1");
+    EXPECT_EQ(play_menu({RIGHT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE, LEFT, SPACE, ESCAPE}),
+              (std::vector<std::string>{"B0", "A0", "B0"}));
+}
+
+TEST_F(MenuTest, ReturnAndEscapeDoNothing) {
+    write_index("S");
+    write_story("S", {"L0"}, "0");
+    EXPECT_EQ(play_menu({SDLK_RETURN, ESCAPE, SPACE, ESCAPE}), (std::vector<std::string>{"L0"}));
+}
+
+TEST_F(MenuTest, QuitItemLeavesTheMenu) {
+    write_index("S");
+    write_story("S", {"L0"}, "0");
+    // Up from the first item wraps to Quit; nothing after it is played.
+    EXPECT_TRUE(play_menu({UP, SPACE, SPACE}).empty());
+}
+
+TEST_F(MenuTest, AnIndexWithoutStoriesLeavesNothingToPlay) {
+    write_index("");
+    EXPECT_TRUE(play_menu({SPACE, RIGHT, DOWN, RIGHT, SPACE}).empty());
+}
+
+TEST_F(MenuTest, FullScreenShowsTheWindowedItemAtTheSameSize) {
+    write_index("S");
+    write_story("S", {"L0"}, "0");
+    EXPECT_TRUE(play_menu({DOWN, DOWN, DOWN, SPACE}).empty());
+    EXPECT_TRUE(fullscreen);
+    EXPECT_EQ(Graphics::screen->w(), 800);
+    EXPECT_EQ(Graphics::screen->h(), 600);
+    // The last frame shows the windowed text as item 3: its white letters span its width.
+    const int shown = white_span(250 + 50 * 3, Stringz::windowed->h());
+    EXPECT_NEAR(shown, Stringz::windowed->w(), 4);
+    ASSERT_GT(std::abs(Stringz::windowed->w() - Stringz::fullscreen->w()), 8);
+    fullscreen = false;
+    Graphics::setScreen(resolution, fullscreen);
+}

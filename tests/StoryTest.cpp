@@ -1,0 +1,191 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "StoryWorld.h"
+#include "level/Level.h"
+#include "level/Story.h"
+
+namespace {
+const std::vector<std::string> FIVE = {"One", "Two", "Three", "Four", "Five"};
+
+// Plays a level, pressing Escape (repeatedly, until taken) once the level runs.
+bool play_and_escape(Story* story, int level) {
+    EventFeeder feeder(EventFeeder::keys({SDLK_ESCAPE}));
+    return story->start_level(level);
+}
+
+double seconds_of(const std::function<void()>& f) {
+    const auto begin = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+} // namespace
+
+using StoryTest = StoryWorld;
+
+TEST_F(StoryTest, CatalogueIsReadInOrderWithSavedProgress) {
+    write_index("Beta\nAlpha");
+    write_story("Alpha", {"A1", "A2"}, "1");
+    write_story("Beta", {"B1", "B2", "B3"}, "");
+    Story::start();
+    ASSERT_EQ(Story::stories.size(), 2u);
+    EXPECT_EQ(Story::stories[0]->name, "Beta");
+    EXPECT_EQ(Story::stories[0]->levels, (std::vector<std::string>{"B1", "B2", "B3"}));
+    EXPECT_EQ(Story::stories[0]->progress, 0) << "an empty save.txt gives progress 0";
+    EXPECT_FALSE(Story::stories[0]->finished());
+    EXPECT_EQ(Story::stories[1]->progress, 1);
+    EXPECT_TRUE(Story::stories[1]->finished());
+}
+
+TEST_F(StoryTest, CataloguesNamingNothingGiveNoStory) {
+    // An empty index, and a story whose summary names no level, leave nothing to play.
+    write_index("");
+    Story::start();
+    EXPECT_TRUE(Story::stories.empty());
+    Story::end();
+
+    write_index("Empty\nFull");
+    write_story("Empty", {}, "0");
+    write_story("Full", {"F1"}, "0");
+    Story::start();
+    ASSERT_EQ(Story::stories.size(), 1u);
+    EXPECT_EQ(Story::stories[0]->name, "Full");
+    EXPECT_FALSE(Story::stories[0]->start_level(3)) << "a level outside the story is refused";
+}
+
+TEST_F(StoryTest, WinningTheHighestUnlockedLevelUnlocksTheNext) {
+    write_index("S");
+    write_story("S", FIVE, "2\n");
+    Story::start();
+    Story* s = Story::stories[0];
+
+    EXPECT_TRUE(play_and_escape(s, 1));
+    EXPECT_EQ(s->progress, 2) << "replaying an earlier level unlocks nothing";
+    EXPECT_EQ(read("Stories/S/save.txt"), "2\n") << "and does not rewrite the save";
+
+    EXPECT_TRUE(play_and_escape(s, 2));
+    EXPECT_EQ(s->progress, 3);
+    EXPECT_EQ(read("Stories/S/save.txt"), "3");
+
+    s->progress = 4;
+    s->save_progress(4);
+    EXPECT_TRUE(play_and_escape(s, 4));
+    EXPECT_EQ(s->progress, 4) << "winning the last level unlocks nothing";
+    EXPECT_EQ(read("Stories/S/save.txt"), "4");
+}
+
+TEST_F(StoryTest, EscapeGivesTrueOnlyForAWonLevel) {
+    write_index("S");
+    write_story("S", {"Open", "Declared", "Guarded", "Waiting"}, "0");
+    // An enemy civilian keeps the level from being won.
+    write_level_file("S", "Declared", "level.txt", "WOMAN\n400\n2\n0\nWIN");
+    write_level_file("S", "Guarded", "level.txt", "WOMAN\n400\n2\n0");
+    // Won at once, but a wave is still to come after a long pause.
+    write_level_file("S", "Waiting", "level.txt", "WAVES\n1\nWAVEPAUSE\n100000");
+    Story::start();
+    Story* s = Story::stories[0];
+    EXPECT_TRUE(play_and_escape(s, 0));
+    EXPECT_TRUE(play_and_escape(s, 1)) << "a script's WIN counts as won";
+    EXPECT_EQ(s->progress, 2) << "and unlocks";
+    EXPECT_FALSE(play_and_escape(s, 2));
+    EXPECT_EQ(s->progress, 2);
+    s->progress = 3;
+    EXPECT_FALSE(play_and_escape(s, 3)) << "a wave left to come";
+}
+
+TEST_F(StoryTest, IntroPageWaitsForAKeyAndLogsTheLevel) {
+    write_index("S");
+    write_story("S", {"Start"}, "0");
+    write_level_file("S", "Start", "intro.txt", "Once upon a time\nthe end");
+    Story::start();
+    testing::internal::CaptureStdout();
+    EventFeeder feeder(EventFeeder::keys({SDLK_a, SDLK_ESCAPE}));
+    EXPECT_TRUE(Story::stories[0]->start_level(0));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("Story: Starting level 'Start'"), std::string::npos);
+    EXPECT_NE(log.find("Open: Stories/S/Start/intro.txt"), std::string::npos);
+    EXPECT_NE(log.find("Story: Level closed"), std::string::npos);
+}
+
+TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
+    write_index("S");
+    write_story("S", {"Doomed"}, "0");
+    // The player's agent is gone at once: lost from the first frame.
+    write_level_file("S", "Doomed", "level.txt", "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSETSTATE\n0\n9");
+    write_level_file("S", "Doomed", "lose.txt", "LOSE MARKER");
+    Story::start();
+    testing::internal::CaptureStdout();
+    {
+        EventFeeder feeder(EventFeeder::keys({SDLK_x, SDLK_r, SDLK_x, SDLK_ESCAPE}));
+        EXPECT_FALSE(Story::stories[0]->start_level(0));
+    }
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(occurrences(log, "INVALID LEVEL SCRIPT COMMAND: LOSE MARKER"), 2);
+    EXPECT_EQ(occurrences(log, "Open: Stories/S/Doomed/level.txt"), 2);
+}
+
+TEST_F(StoryTest, WavesComeAfterThePauseOrAtOnce) {
+    write_index("S");
+    write_story("S", {"Paused", "Instant"}, "0");
+    // Each wave script ends the level, so the time spent in it shows when the wave came.
+    write_level_file("S", "Paused", "level.txt", "WAVES\n1");
+    write_level_file("S", "Paused", "wave1.txt", "EXIT");
+    write_level_file("S", "Instant", "level.txt", "WAVES\n2\nWAVEPAUSE\n0");
+    write_level_file("S", "Instant", "wave1.txt", "WAVEPAUSE\n0");
+    write_level_file("S", "Instant", "wave2.txt", "EXIT");
+    Story::start();
+    Story* s = Story::stories[0];
+    testing::internal::CaptureStdout();
+    bool won = false;
+    const double paused = seconds_of([&] { won = s->start_level(0); });
+    EXPECT_TRUE(won);
+    EXPECT_GE(paused, 1.5);
+    const double instant = seconds_of([&] { won = s->start_level(1); });
+    EXPECT_TRUE(won) << "won after every wave, and unlocked";
+    EXPECT_LT(instant, 1.0);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(occurrences(log, "Story: Level automatically exited due to script"), 2);
+    EXPECT_EQ(s->progress, 1);
+}
+
+TEST_F(StoryTest, WaveScriptRestoresTheDefaultPause) {
+    write_index("S");
+    write_story("S", {"Two"}, "0");
+    // The second wave waits the default pause again, because wave1.txt did not set one.
+    write_level_file("S", "Two", "level.txt", "WAVES\n2\nWAVEPAUSE\n0");
+    write_level_file("S", "Two", "wave2.txt", "EXIT");
+    Story::start();
+    const double t = seconds_of([&] { EXPECT_TRUE(Story::stories[0]->start_level(0)); });
+    EXPECT_GE(t, 1.5);
+}
+
+TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
+    folder.reset(); // back in the assembled data folder
+    const std::string source = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories/";
+    EXPECT_EQ(read(source + "index.txt").back(), 'd') << "no line break after the last name";
+    Story::start();
+    ASSERT_FALSE(Story::stories.empty());
+    for (Story* s : Story::stories) {
+        EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
+        EXPECT_GE(s->levels.size(), 5u);
+        for (const std::string& name : s->levels) {
+            const std::string dir = "Stories/" + s->name + "/" + name + "/";
+            testing::internal::CaptureStdout();
+            Level* level = new Level();
+            level->runScript(dir, "level.txt");
+            EXPECT_GT(Agent::agents.size(), 1u) << name;
+            EXPECT_EQ(level->backgrounds.size(), 4u) << name;
+            for (int wave = 1; wave <= level->waves; ++wave)
+                level->runScript(dir, "wave" + std::to_string(wave) + ".txt");
+            level->runScript(dir, "lose.txt");
+            for (int frame = 0; frame < 20; ++frame)
+                level->update();
+            delete level;
+            const std::string log = testing::internal::GetCapturedStdout();
+            for (const char* complaint : {"INVALID", "Invalid", "Error", "Expected", "Failed", "Failure"})
+                EXPECT_EQ(log.find(complaint), std::string::npos) << name << ": " << log;
+        }
+    }
+}
