@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CombatWorld.h"
+#include "LevelWorld.h"
 #include "ai/AI.h"
 #include "ai/AI_Concrete.h"
 #include "combat/Agent.h"
@@ -341,6 +342,29 @@ TEST_F(BossTest, Boss2FallsAndTheSkyFadesBackToGrey) {
     EXPECT_EQ(Level::skycolour, 0u);
     EXPECT_EQ(boss->state, DISMEMBERED);
     EXPECT_EQ(blood_sword_count(), 0);
+}
+
+// Played in a real level: the judgement must wait for the boss to rise.
+class BossLevelTest : public LevelWorld {};
+
+TEST_F(BossLevelTest, WhileBoss2RisesTheLevelIsNeitherWonNorStagnant) {
+    Agent* player = new Agent(VARIANT_WHITE_CAPE, 1000, Coord(100, FLOOR), 1, false);
+    Agent* boss = new Agent(VARIANT_WHITE_CAPE, 50, Coord(600, FLOOR), 2, true);
+    new AI_Boss2(boss, true);
+    level->run();
+    ASSERT_FALSE(boss->alive);
+    for (int frame = 2; frame <= 340; ++frame) {
+        EXPECT_FALSE(level->won()) << frame;
+        EXPECT_FALSE(level->stagnant()) << frame;
+        level->run();
+    }
+    // Restored on frame 341, and killed again the level is won.
+    level->run();
+    EXPECT_EQ(Level::suspend_win, 0);
+    EXPECT_TRUE(boss->alive);
+    boss->alive = false;
+    EXPECT_TRUE(player->alive);
+    EXPECT_TRUE(level->won());
 }
 
 } // namespace
