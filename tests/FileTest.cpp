@@ -1,9 +1,12 @@
-// Text files: checksums, byte-order marks, line ends, numbers, writing, and reading too far.
+// Text files: checksums, byte-order marks, line ends, numbers, safe saving, and reading too far.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -41,6 +44,18 @@ protected:
         std::vector<std::string> lines;
         while (!in.empty()) lines.push_back(in.getLine());
         return lines;
+    }
+
+    // Every entry under `folder`, sorted, with the content of each file.
+    static std::string listing(const std::string& folder) {
+        std::set<std::string> entries;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(folder))
+            entries.insert(e.path().string().substr(folder.size() + 1) +
+                           (e.is_regular_file() ? ": " + contents(e.path().string()) : "/"));
+        std::string all;
+        for (const std::string& e : entries)
+            all += e + "\n";
+        return all;
     }
 
     static int checksum_of(const std::string& path) {
@@ -124,19 +139,15 @@ TEST_F(FileTest, NumbersAreReadAsAtoiReadsThem) {
     EXPECT_TRUE(in.empty());
 }
 
-TEST_F(FileTest, WritingEitherReplacesOrAppends) {
+TEST_F(FileTest, ReplacingLeavesTheNewContentAndNothingElse) {
     const std::string path = dir + "/save.txt";
-    write("save.txt", "old content");
-    { FileOut(path, true).putLine("3"); }
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(FileOut::replace(path, "12"));
+    EXPECT_EQ(contents(path), "12") << "a missing file is created";
+    EXPECT_TRUE(FileOut::replace(path, "3"));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(contents(path), "3");
-    { FileOut(path, false).putLine("4\n"); }
-    EXPECT_EQ(contents(path), "34\n");
-}
-
-TEST_F(FileTest, WritingWhereNoFileCanBeOpenedDoesNothing) {
-    FileOut out(dir + "/missing/folder/save.txt", true);
-    out.putLine("3");
-    EXPECT_FALSE(out.is_open());
+    EXPECT_EQ(listing(dir), "save.txt: 3\n") << "no temporary file is left beside it";
 }
 
 TEST_F(FileTest, AMissingFileIsLoggedAndNeverEmpty) {
@@ -149,6 +160,61 @@ TEST_F(FileTest, AMissingFileIsLoggedAndNeverEmpty) {
 }
 
 using FileDeathTest = FileTest;
+
+// Each way a save can fail, in a child process. A full disk is the temporary file beside
+// the save leading to /dev/full; root writes into read-only folders, so the child gives up
+// root for that case.
+TEST_F(FileDeathTest, AFailedReplaceIsLoggedAndKeepsTheOldSave) {
+    struct Case {
+        const char* name;
+        const char* file; // in the case's folder, which holds a save.txt of "2"
+        void (*prepare)(const std::string& folder);
+        const char* step; // as the log names it
+        const char* after;
+        bool read_only;
+    };
+    const Case cases[] = {
+        {"read-only folder", "save.txt",
+         [](const std::string& folder) { chmod(folder.c_str(), 0555); },
+         "creating .*: Permission denied", "save.txt: 2\n", true},
+        {"full disk", "save.txt",
+         [](const std::string& folder) {
+             std::filesystem::create_symlink("/dev/full", folder + "/save.txt.tmp");
+         },
+         "writing: No space left on device", "save.txt: 2\n", false},
+        {"folder in the way", "save.txt",
+         [](const std::string& folder) {
+             std::filesystem::remove(folder + "/save.txt");
+             std::filesystem::create_directory(folder + "/save.txt");
+         },
+         "replacing: Is a directory", "save.txt/\n", false},
+        {"missing folder", "gone/save.txt", [](const std::string&) {},
+         "creating .*: No such file or directory", "save.txt: 2\n", false},
+    };
+    // Open to everyone but where a case says otherwise.
+    chmod(dir.c_str(), 0755);
+    for (const Case& c : cases) {
+        const std::string folder = dir + "/" + c.name;
+        std::filesystem::create_directory(folder);
+        chmod(folder.c_str(), 0777);
+        write(std::string(c.name) + "/save.txt", "2");
+        c.prepare(folder);
+        const std::string path = folder + "/" + c.file;
+        EXPECT_EXIT(
+            {
+                dup2(2, 1);
+                if (c.read_only && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                    std::exit(3);
+                std::exit(FileOut::replace(path, "3") ? 1 : 0);
+            },
+            testing::ExitedWithCode(0),
+            std::string("FileOut: Could not save .*") + c.file + " \\(" + c.step +
+                "\\); the previous content is kept")
+            << c.name;
+        chmod(folder.c_str(), 0755);
+        EXPECT_EQ(listing(folder), c.after) << c.name;
+    }
+}
 
 TEST_F(FileDeathTest, ReadingAMissingFileHalts) {
     const std::string path = dir + "/nothing.txt";

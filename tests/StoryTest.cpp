@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 
 #include "StoryWorld.h"
 #include "level/Level.h"
@@ -37,6 +38,51 @@ TEST_F(StoryTest, CatalogueIsReadInOrderWithSavedProgress) {
     EXPECT_FALSE(Story::stories[0]->finished());
     EXPECT_EQ(Story::stories[1]->progress, 1);
     EXPECT_TRUE(Story::stories[1]->finished());
+}
+
+TEST_F(StoryTest, SavedProgressIsClampedIntoTheStoryAndAMissingSaveIsNoProgress) {
+    struct Case {
+        const char* saved; // null: no save.txt
+        int progress;
+        const char* logged;
+        const char* after_playing_level_0;
+    };
+    const Case cases[] = {
+        {"2\n", 2, "Success", "2\n"},
+        {"-3", 0, "Story: Saved progress -3 of 'S' is outside 0..2; using 0", "1"},
+        {"999", 2, "Story: Saved progress 999 of 'S' is outside 0..2; using 2", "999"},
+        {nullptr, 0, "Story: No saved progress for 'S'; starting from the first level", "1"},
+    };
+    for (const Case& c : cases) {
+        write_index("S");
+        write_story("S", {"L0", "L1", "L2"}, c.saved ? c.saved : "");
+        if (!c.saved) std::filesystem::remove("Stories/S/save.txt");
+        testing::internal::CaptureStdout();
+        Story::start();
+        const std::string log = testing::internal::GetCapturedStdout();
+        const std::string name = c.saved ? c.saved : "no save";
+        ASSERT_EQ(Story::stories.size(), 1u) << name;
+        EXPECT_EQ(Story::stories[0]->progress, c.progress) << name;
+        EXPECT_NE(log.find(c.logged), std::string::npos) << name << log;
+        EXPECT_TRUE(play_and_escape(Story::stories[0], 0)) << name;
+        EXPECT_EQ(read("Stories/S/save.txt"), c.after_playing_level_0) << name;
+        Story::end();
+    }
+}
+
+TEST_F(StoryTest, ASaveThatCannotBeWrittenIsLoggedAndPlayGoesOn) {
+    write_index("S");
+    write_story("S", {"L0", "L1"}, "0");
+    Story::start();
+    std::filesystem::remove("Stories/S/save.txt");
+    std::filesystem::create_directory("Stories/S/save.txt");
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(play_and_escape(Story::stories[0], 0));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Story::stories[0]->progress, 1) << "the unlocked level stays playable";
+    EXPECT_NE(log.find("FileOut: Could not save Stories/S/save.txt (replacing: Is a directory)"),
+              std::string::npos)
+        << log;
 }
 
 TEST_F(StoryTest, CataloguesNamingNothingGiveNoStory) {

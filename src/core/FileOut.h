@@ -1,12 +1,13 @@
 #pragma once
-#include <fstream>
 #include <string>
 
-// Writer for the one file the game writes (a story's saved progress).
-class FileOut : public std::ofstream {
-public:
-    // Empties the file first when `overwrite`, else appends to it.
-    FileOut(const std::string& path, bool overwrite);
-    // Writes exactly the characters of `text`, no terminator.
-    void putLine(const std::string& text);
+// Writer for the one file the game writes (a story's saved progress). The new content
+// replaces the old whole or not at all: a kill, a crash or a power cut at any moment
+// leaves either the old file or the new one, never an empty or partial one.
+class FileOut {
+  public:
+    // Writes `content` to a temporary file beside `path`, flushes it to the disk and
+    // renames it over `path`. On failure (read-only folder, full disk, a folder in the way)
+    // logs why, leaves `path` as it was and returns false.
+    static bool replace(const std::string& path, const std::string& content);
 };

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 #include "core/Error.h"
 #include "core/FileIn.h"
 #include "core/FileOut.h"
@@ -88,13 +90,27 @@ void Story::end() {
 
 Story::Story(std::string story_name) : progress(0), name(story_name) {
     levels = read_names(folder() + "summary.txt");
+    progress = read_progress();
+}
+
+int Story::read_progress() const {
     FileIn save(folder() + "save.txt");
-    progress = save.getInt();
+    if (!save.is_open()) {
+        // A player who deletes the file starts over; it is written again on the first unlock.
+        Error::note("Story: No saved progress for '" + name + "'; starting from the first level");
+        return 0;
+    }
+    const int saved = save.getInt();
+    const int last = std::max(0, static_cast<int>(levels.size()) - 1);
+    const int kept = std::clamp(saved, 0, last);
+    if (kept != saved)
+        Error::note("Story: Saved progress " + Utility::str(saved) + " of '" + name +
+                    "' is outside 0.." + Utility::str(last) + "; using " + Utility::str(kept));
+    return kept;
 }
 
 void Story::save_progress(int n) {
-    FileOut save(folder() + "save.txt", true);
-    save.putLine(Utility::str(n));
+    FileOut::replace(folder() + "save.txt", Utility::str(n));
 }
 
 bool Story::finished() const { return progress >= static_cast<int>(levels.size()) - 1; }

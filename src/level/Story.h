@@ -14,7 +14,8 @@ public:
 
     explicit Story(std::string name);
 
-    // Replaces "save.txt" with the single line n.
+    // Replaces "save.txt" with the single line n, atomically; a failure is logged and
+    // play goes on.
     void save_progress(int n);
     // True once the last level has been unlocked.
     bool finished() const;
@@ -28,5 +29,7 @@ public:
 
 private:
     std::string folder() const;
+    // The saved progress clamped to the levels; 0 without a save.
+    int read_progress() const;
     void unlock(int index);
 };
