@@ -71,7 +71,7 @@ TEST_F(LevelScriptTest, WavesDelayAndLevelFlags) {
     std::string log = run_lines({"WAVES", "-2"});
     EXPECT_TRUE(logged(log, "Error: Level cannot have -2 waves!"));
     EXPECT_EQ(level->waves, 0);
-    const Uint32 before = SDL_GetTicks();
+    const Uint32 before = Clock::now();
     run_lines({"WAVES", "3", "DELAY WAVE", "100000", "BLACKEN", "7", "TWOPLAYER"});
     EXPECT_EQ(level->waves, 3);
     EXPECT_GE(level->win_time, before + 100000);
@@ -269,7 +269,7 @@ TEST_F(LevelScriptTest, SubtitleIsReplaced) {
 }
 
 TEST_F(LevelScriptTest, TextPageWaitsForAKeyAndTheScriptGoesOnAfterEnd) {
-    KeyPresser key(SDLK_SPACE);
+    ScriptedEvents player{SDLK_SPACE, SDLK_SPACE, SDLK_SPACE};
     run_lines({"TEXT", "END", "WIN"});
     EXPECT_TRUE(level->script_won);
     EXPECT_EQ(non_black_pixels(), 0) << "an empty black page";
@@ -301,7 +301,7 @@ TEST_F(LevelScriptTest, SkippingOneSpeechSkipsTheRestOfTheRunOnly) {
     silent_wav("long.wav", 60000);
     agent(1, 100);
     {
-        KeyPresser tab(SDLK_TAB);
+        ScriptedEvents player{SDLK_TAB};
         run_lines({"SPEECH", "0", "long.wav", "WAVES", "2"});
     }
     EXPECT_FALSE(level->speech_skipped) << "cleared at the end of the run";

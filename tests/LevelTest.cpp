@@ -147,7 +147,7 @@ TEST_F(LevelTest, OnePlayerJudgement) {
 TEST_F(LevelTest, DelayedWinCountsOnlyOnceTheClockPassesIt) {
     agent(1, 100);
     agent(2, 500);
-    level->win_time = SDL_GetTicks() + 100000;
+    level->win_time = Clock::now() + 100000;
     EXPECT_FALSE(level->won());
     level->win_time = 1;
     EXPECT_TRUE(level->won());
@@ -323,7 +323,7 @@ TEST_F(LevelTest, TabSkipsTheLineAndEveryLaterOneUntilTheNextFrame) {
     ASSERT_NE(line, nullptr);
     agent(1, 100);
     {
-        KeyPresser tab(SDLK_TAB);
+        ScriptedEvents player{SDLK_TAB};
         level->speech(0, line);
     }
     EXPECT_TRUE(level->speech_skipped);

@@ -1,7 +1,7 @@
 #pragma once
 // The fighters' world with the font and interface strings loaded, a Level to test, and
-// tools for scripts: a scratch folder, silent sounds, captured log lines and a stand-in
-// for the player's key presses.
+// tools for scripts: a scratch folder, silent sounds and captured log lines. The player's
+// key presses come from a ScriptedEvents.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -11,34 +11,12 @@
 #include <vector>
 
 #include "CombatWorld.h"
+#include "ScriptedEvents.h"
 #include "ai/AI.h"
+#include "core/Clock.h"
 #include "core/TextMaker.h"
 #include "level/Level.h"
 #include "level/Stringz.h"
-
-// While alive, presses `key` every few milliseconds from SDL's timer thread, so that
-// waits which first discard pending events still see a key press.
-class KeyPresser {
-  public:
-    explicit KeyPresser(SDLKey key) : key(key) {
-        timer = SDL_AddTimer(10, &KeyPresser::press, this);
-    }
-    ~KeyPresser() { SDL_RemoveTimer(timer); }
-    KeyPresser(const KeyPresser&) = delete;
-    KeyPresser& operator=(const KeyPresser&) = delete;
-
-  private:
-    static Uint32 press(Uint32 interval, void* self) {
-        SDL_Event event = {};
-        event.type = SDL_KEYDOWN;
-        event.key.state = SDL_PRESSED;
-        event.key.keysym.sym = static_cast<KeyPresser*>(self)->key;
-        SDL_PushEvent(&event);
-        return interval;
-    }
-    SDLKey key;
-    SDL_TimerID timer;
-};
 
 class LevelWorld : public CombatWorld {
   protected:

@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 #include "StoryWorld.h"
 #include "app/Menu.h"
 #include "core/Coord.h"
+#include "core/Events.h"
 #include "core/Graphics.h"
 #include "level/Story.h"
 #include "level/Stringz.h"
@@ -27,8 +29,9 @@ std::vector<std::string> levels_started(const std::string& log) {
     return found;
 }
 
-std::vector<SDL_Event> then_quit(std::vector<SDL_Event> events) {
-    events.push_back(EventFeeder::quit());
+std::vector<SDL_Event> then_close(std::initializer_list<SDLKey> keys) {
+    std::vector<SDL_Event> events = ScriptedEvents::presses(keys);
+    events.push_back(ScriptedEvents::close());
     return events;
 }
 
@@ -61,7 +64,7 @@ class MenuTest : public StoryWorld {
         Story::start();
         testing::internal::CaptureStdout();
         {
-            EventFeeder feeder(then_quit(EventFeeder::keys(keys)));
+            ScriptedEvents player(then_close(keys));
             run_menu();
         }
         return levels_started(testing::internal::GetCapturedStdout());
@@ -137,4 +140,49 @@ TEST_F(MenuTest, FullScreenShowsTheWindowedItemAtTheSameSize) {
     ASSERT_GT(std::abs(Stringz::windowed->w() - Stringz::fullscreen->w()), 8);
     fullscreen = false;
     Graphics::setScreen(resolution, fullscreen);
+}
+
+TEST_F(MenuTest, ACloseRequestAnywhereEndsTheMenuAndCutsTheLevelShort) {
+    struct Case {
+        const char* where;
+        const char* file; // in the level's folder
+        const char* content;
+        std::vector<SDLKey> keys; // then the request to close
+        bool level_closed;
+    };
+    const Case cases[] = {
+        {"menu", "", "", {}, false},
+        {"level", "level.txt", "AGENT\n0\n100\n2\n200\n0\nAI_Dummy", {SPACE}, true},
+        {"intro page", "intro.txt", "Long ago", {SPACE}, true},
+        {"text page", "level.txt", "TEXT\nLong ago\nEND\nNOT REACHED", {SPACE}, true},
+        {"speech", "level.txt", "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSPEECH\n0\nline.wav\nNOT REACHED",
+         {SPACE}, true},
+        {"instructions page", "../../../instructions.txt", "Press a key",
+         {DOWN, DOWN, DOWN, DOWN, SPACE}, false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all("Stories");
+        write_index("S");
+        write_story("S", {"L0"}, "0");
+        TempDataFolder::add_wav("Stories/S/L0/line.wav", 22050 * 60);
+        if (*c.file) write_level_file("S", "L0", c.file, c.content);
+        Story::start();
+        std::vector<SDL_Event> events;
+        for (SDLKey k : c.keys)
+            events.push_back(ScriptedEvents::key(k));
+        events.push_back(ScriptedEvents::close());
+        testing::internal::CaptureStdout();
+        {
+            ScriptedEvents player(events);
+            run_menu();
+            EXPECT_TRUE(player.used_up()) << c.where;
+            EXPECT_TRUE(Events::quitting()) << c.where;
+        }
+        const std::string log = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(occurrences(log, "Story: Level closed: the game is closing"), c.level_closed)
+            << c.where << log;
+        EXPECT_EQ(log.find("NOT REACHED"), std::string::npos) << c.where << log;
+        Story::end();
+        std::filesystem::remove("instructions.txt");
+    }
 }

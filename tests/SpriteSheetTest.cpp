@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Drawings.h"
+#include "core/Events.h"
 #include "core/Pixel.h"
 #include "core/Utility.h"
 #include "level/Stringz.h"
@@ -113,11 +114,17 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     EXPECT_TRUE(SpriteSheet::base.empty());
     EXPECT_EQ(SpriteSheet::health_sword, nullptr);
     EXPECT_EQ(SpriteSheet::img_end3, nullptr);
-    // Started again, even twice, the tables are whole once more.
+    // Started again, even twice, the tables are whole once more; a request to close the
+    // window while loading is kept for after it.
+    SDL_Event close = {};
+    close.type = SDL_QUIT;
+    SDL_PushEvent(&close);
     SpriteSheet::start();
     SpriteSheet::start();
     EXPECT_EQ(SpriteSheet::agent.size(), 130u);
     EXPECT_EQ(SpriteSheet::base.size(), 66u);
+    EXPECT_TRUE(Events::quitting());
+    Events::reset();
 }
 
 TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtItsLastStep) {

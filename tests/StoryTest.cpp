@@ -11,9 +11,9 @@
 namespace {
 const std::vector<std::string> FIVE = {"One", "Two", "Three", "Four", "Five"};
 
-// Plays a level, pressing Escape (repeatedly, until taken) once the level runs.
+// Plays a level for one frame, then presses Escape.
 bool play_and_escape(Story* story, int level) {
-    EventFeeder feeder(EventFeeder::keys({SDLK_ESCAPE}));
+    ScriptedEvents player{SDLK_ESCAPE};
     return story->start_level(level);
 }
 
@@ -147,7 +147,7 @@ TEST_F(StoryTest, IntroPageWaitsForAKeyAndLogsTheLevel) {
     write_level_file("S", "Start", "intro.txt", "Once upon a time\nthe end");
     Story::start();
     testing::internal::CaptureStdout();
-    EventFeeder feeder(EventFeeder::keys({SDLK_a, SDLK_ESCAPE}));
+    ScriptedEvents player{SDLK_a, SDLK_ESCAPE};
     EXPECT_TRUE(Story::stories[0]->start_level(0));
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("Story: Starting level 'Start'"), std::string::npos);
@@ -164,7 +164,7 @@ TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
     Story::start();
     testing::internal::CaptureStdout();
     {
-        EventFeeder feeder(EventFeeder::keys({SDLK_x, SDLK_r, SDLK_x, SDLK_ESCAPE}));
+        ScriptedEvents player{SDLK_x, SDLK_r, SDLK_x, SDLK_ESCAPE};
         EXPECT_FALSE(Story::stories[0]->start_level(0));
     }
     const std::string log = testing::internal::GetCapturedStdout();

@@ -11,12 +11,13 @@
 #include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
 
 std::vector<AI*> AI::AI_list;
-Uint8* AI::keystates = nullptr;
+const Uint8* AI::keystates = nullptr;
 bool AI::suspend_attack_key = false;
 
 namespace {
@@ -71,8 +72,7 @@ void AI::run() {
 }
 
 void AI::run_all() {
-    SDL_PumpEvents();
-    keystates = SDL_GetKeyState(nullptr);
+    keystates = Events::sample_keys();
     // By index, re-reading the size: a controller may append another during the pass.
     for (size_t i = 0; i < AI_list.size(); ++i)
         if (AI_list[i]) AI_list[i]->run();

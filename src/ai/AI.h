@@ -20,8 +20,8 @@ class AI {
 
     // Owning, in creation order.
     static std::vector<AI*> AI_list;
-    // SDL's key-state array, fetched once per frame by run_all.
-    static Uint8* keystates;
+    // The keyboard, sampled once per frame by run_all.
+    static const Uint8* keystates;
     // Release latch of the first player's attack key.
     static bool suspend_attack_key;
 

@@ -8,6 +8,7 @@
 
 #include "core/Coord.h"
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/FileIn.h"
 #include "core/Graphics.h"
 #include "core/Image.h"
@@ -35,12 +36,6 @@ const int ITEM_QUIT = 5;
 const int FIRST_ITEM_Y = 250;
 const int ITEM_SPACING = 50;
 const int LIGHTNING_REST = -1500;
-
-void discard_events() {
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
-}
 
 int screen_width() { return Graphics::screen->w(); }
 int screen_height() { return Graphics::screen->h(); }
@@ -91,9 +86,8 @@ public:
         }
     }
 
-    // False when the menu should close.
+    // False when the player chose to quit.
     bool handle(const SDL_Event& event) {
-        if (event.type == SDL_QUIT) return false;
         if (event.type != SDL_KEYDOWN) return true;
         switch (event.key.keysym.sym) {
         case SDLK_UP:
@@ -193,7 +187,7 @@ private:
             level = level == s->progress ? 0 : level + 1;
             rebuild_level();
         }
-        run_menu_lightning(true);
+        if (!Events::quitting()) run_menu_lightning(true);
     }
 
     int story;
@@ -238,12 +232,8 @@ void run_instructions() {
         delete line;
     }
     Graphics::refresh();
-    discard_events();
-    SDL_Event event;
-    for (;;) {
-        if (SDL_WaitEvent(&event) && event.type == SDL_KEYDOWN) break;
-    }
-    Sound::play_sword_wield();
+    Events::discard();
+    if (Events::wait_for_key()) Sound::play_sword_wield();
 }
 
 void run_menu() {
@@ -254,11 +244,12 @@ void run_menu() {
         if (!Sound::mus.empty() && Sound::mus[0] && Mix_PlayMusic(Sound::mus[0], 1) == 0)
             Sound::playing = 0;
     }
-    discard_events();
-    for (;;) {
+    Events::discard();
+    // A request to close the window, here or anywhere inside, leaves the menu.
+    while (!Events::quitting()) {
         menu.draw();
         Graphics::refresh();
         SDL_Event event;
-        if (SDL_PollEvent(&event) && !menu.handle(event)) return;
+        if (Events::poll(event) && !menu.handle(event)) return;
     }
 }

@@ -8,6 +8,7 @@
 #include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Sound.h"
@@ -62,7 +63,8 @@ void end() {
 int SDL_main(int, char**) {
     Error::open("Ironvale 2 launched");
     start();
-    run_menu();
+    // Closed while loading: straight to the shutdown.
+    if (!Events::quitting()) run_menu();
     end();
     return 0;
 }

@@ -8,7 +8,9 @@
 #include "combat/AgentWoman.h"
 #include "combat/Attack.h"
 #include "combat/HealthMonitor.h"
+#include "core/Clock.h"
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/FileIn.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
@@ -287,7 +289,8 @@ void Level::shift(int dx) {
 }
 
 void Level::speech(int agent, Mix_Chunk* sound) {
-    if ((agent != -1 && !Agent::agents[agent]->alive) || speech_skipped) return;
+    if ((agent != -1 && !Agent::agents[agent]->alive) || speech_skipped || Events::quitting())
+        return;
     Agent::suspend_damage = true;
     for (Agent* a : Agent::agents) {
         if (!a->alive) continue;
@@ -300,17 +303,19 @@ void Level::speech(int agent, Mix_Chunk* sound) {
         focal_agent = agent;
         Agent::agents[agent]->set_state(TALK);
     }
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
+    Events::discard();
     const int channel = Mix_PlayChannel(-1, sound, 0);
     // A sound that could not start has nothing to wait for (channel -1 would ask about all).
     while (channel >= 0 && Mix_Playing(channel)) {
+        if (Events::quitting()) {
+            Mix_HaltChannel(channel);
+            break;
+        }
         update();
         if (Stringz::movieSkip) Stringz::movieSkip->draw(Coord(50, screen_height() - 50));
         Graphics::refresh();
-        if (SDL_PollEvent(&event) && event.type == SDL_KEYDOWN &&
-            event.key.keysym.sym == SDLK_TAB) {
+        SDL_Event event;
+        if (Events::poll(event) && event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_TAB) {
             speech_skipped = true;
             Mix_HaltChannel(channel);
         }
@@ -343,7 +348,7 @@ bool Level::player_fallen() const {
 bool Level::won() const {
     if (suspend_win != 0) return false;
     if (players_checked() && player_fallen()) return false;
-    if (win_time != 0 && SDL_GetTicks() > win_time) return true;
+    if (win_time != 0 && Clock::now() > win_time) return true;
     if (versus()) return false;
     for (const Agent* a : Agent::agents)
         if (a->team > 1 && a->alive) return false;
@@ -405,24 +410,13 @@ Agent* existing_agent(int id, const std::string& command) {
         Error::note("Invalid ID for " + command + ": Agent " + Utility::str(id) + " doesn't exist");
     return a;
 }
-
-void discard_events() {
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
-}
-
-void wait_for_key() {
-    SDL_Event event;
-    while (SDL_WaitEvent(&event))
-        if (event.type == SDL_KEYDOWN) return;
-}
 } // namespace
 
 void Level::runScript(std::string dir, std::string file) {
     wave_pause = 1500;
     FileIn in(dir + file);
-    while (in.is_open() && !in.empty())
+    // A request to close the game stops the script where it stands.
+    while (in.is_open() && !in.empty() && !Events::quitting())
         if (!command(in.getLine(), in, dir)) break;
     speech_skipped = false;
     in.close();
@@ -436,7 +430,7 @@ bool Level::command(const std::string& line, FileIn& in, const std::string& dir)
     } else if (line == "TEXT") {
         script_text(in);
     } else if (line == "DELAY WAVE") {
-        win_time = SDL_GetTicks() + in.getInt();
+        win_time = Clock::now() + in.getInt();
     } else if (line == "SATAN") {
         script_satan(in.getInt());
     } else if (line == "EXIT") {
@@ -548,9 +542,8 @@ void Level::script_text(FileIn& in) {
         y += 40;
     }
     Graphics::refresh();
-    discard_events();
-    wait_for_key();
-    Sound::play_sword_wield();
+    Events::discard();
+    if (Events::wait_for_key()) Sound::play_sword_wield();
 }
 
 void Level::script_satan(int x) {

@@ -61,7 +61,8 @@ class Level {
     // Moves the camera by dx; the world moves the other way on screen.
     void shift(int dx);
     // Holds the game while `sound` plays; `agent` (an index into Agent::agents, or -1)
-    // speaks it. Tab skips this and every later line of the same script run.
+    // speaks it. Tab skips this and every later line of the same script run; a request to
+    // close the game ends it.
     void speech(int agent, Mix_Chunk* sound);
     void play(Mix_Chunk* sound);
 
@@ -73,7 +74,8 @@ class Level {
     // Two players at one keyboard on the same side.
     bool coop() const;
 
-    // Runs the script dir + file; a missing file does nothing.
+    // Runs the script dir + file; a missing file does nothing. A request to close the game
+    // stops it.
     void runScript(std::string dir, std::string file);
 
     std::vector<Background*> backgrounds;
@@ -84,7 +86,7 @@ class Level {
     bool two_player;
     bool speech_skipped;
     bool blacken;
-    // SDL_GetTicks time after which the level counts as won; 0 means none.
+    // Clock time after which the level counts as won; 0 means none.
     Uint32 win_time;
     bool exit_requested;
     bool script_won;

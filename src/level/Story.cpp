@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include "core/Clock.h"
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/FileIn.h"
 #include "core/FileOut.h"
 #include "core/Graphics.h"
@@ -21,18 +23,7 @@ namespace {
 const int PAGE_LEFT = 50;
 const int PAGE_LINE_HEIGHT = 40;
 
-void discard_events() {
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
-}
-
-void wait_for_key() {
-    SDL_Event event;
-    for (;;) {
-        if (SDL_WaitEvent(&event) && event.type == SDL_KEYDOWN) return;
-    }
-}
+const char* const CLOSING = "Story: Level closed: the game is closing";
 
 // Every line of a catalogue file. Empty names are left out: an empty file reads as one
 // empty line, and an empty name would make a path to the catalogue's own folder.
@@ -57,9 +48,8 @@ void show_intro(const std::string& path) {
         delete line;
     }
     Graphics::refresh();
-    discard_events();
-    wait_for_key();
-    Sound::play_sword_wield();
+    Events::discard();
+    if (Events::wait_for_key()) Sound::play_sword_wield();
 }
 
 void draw_result(Image* message) {
@@ -132,10 +122,14 @@ bool Story::start_level(int index) {
     Error::open("Story: Starting level '" + levels[index] + "'");
     const std::string dir = folder() + levels[index] + "/";
     show_intro(dir + "intro.txt");
+    if (Events::quitting()) {
+        Error::close(CLOSING);
+        return false;
+    }
 
     Level* level = new Level();
     level->runScript(dir, "level.txt");
-    discard_events();
+    Events::discard();
 
     int wave = 0;
     Uint32 pause_start = 0;
@@ -143,14 +137,20 @@ bool Story::start_level(int index) {
     auto result = [&]() { return (level->won() && wave >= level->waves) || level->script_won; };
 
     for (;;) {
+        if (Events::quitting()) {
+            // What the frames have unlocked is saved; a script cut short decides nothing.
+            delete level;
+            Error::close(CLOSING);
+            return false;
+        }
         level->run();
         if (level->won() || level->stagnant()) {
             if (wave < level->waves) {
                 bool release = Level::wave_pause == 0;
                 if (pause_start == 0) {
-                    if (!release) pause_start = SDL_GetTicks();
+                    if (!release) pause_start = Clock::now();
                 } else {
-                    release = release || SDL_GetTicks() > pause_start + Level::wave_pause;
+                    release = release || Clock::now() > pause_start + Level::wave_pause;
                 }
                 if (release) {
                     ++wave;
@@ -173,7 +173,7 @@ bool Story::start_level(int index) {
         Graphics::refresh();
 
         SDL_Event event;
-        if (SDL_PollEvent(&event) && event.type == SDL_KEYDOWN) {
+        if (Events::poll(event) && event.type == SDL_KEYDOWN) {
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 Sound::play_sword_wield();
                 const bool won = result();

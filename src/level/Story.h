@@ -19,7 +19,8 @@ public:
     void save_progress(int n);
     // True once the last level has been unlocked.
     bool finished() const;
-    // Plays level `index` from its intro page to Escape or a script's EXIT; true when won.
+    // Plays level `index` from its intro page to Escape, a script's EXIT or a request to
+    // close the game; true when won.
     bool start_level(int index);
 
     // Index of the highest level unlocked, 0-based.

@@ -1,6 +1,7 @@
 #include "sprites/SpriteSheet.h"
 
 #include "core/Error.h"
+#include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Utility.h"
@@ -58,6 +59,8 @@ void SpriteSheet::draw_loading_screen(int n) {
         Stringz::loading->draw(Coord(screen->w() / 2 - Stringz::loading->w() / 2, 200));
     health_sword->draw(loading_marker_position(n, screen->w()), true);
     Graphics::force_refresh();
+    // The window answers while it loads; a request to close it is kept for after loading.
+    Events::discard();
 }
 
 void SpriteSheet::load_agents() {

@@ -1,0 +1,3 @@
+#include "core/Clock.h"
+
+Uint32 Clock::now() { return SDL_GetTicks(); }
