@@ -39,6 +39,11 @@ start_game() {
   [ -n "$window" ] || fail "no window titled 'Ironvale II'"
 }
 
+# Presses keys in the game's window, as a player does (xdotool key names).
+press() {
+  xdotool windowfocus --sync "$window" key --delay 150 "$@"
+}
+
 # Waits until the log has a line equal to $1 (at most $2 tenths of a second).
 wait_for_line() {
   for _ in $(seq "$2"); do grep -qxF -- "$1" "$tmp/log" && return 0; sleep 0.1; done
@@ -58,4 +63,24 @@ close_game() {
   local status=$?
   game_pid=""
   [ "$status" = 0 ] || fail "exit status $status"
+}
+
+# Sends the game a signal (TERM or INT), as a session's logout does, and expects it to exit
+# with status 0.
+signal_game() {
+  kill -"$1" "$game_pid"
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit on SIG$1"
+  wait "$game_pid"
+  local status=$?
+  game_pid=""
+  [ "$status" = 0 ] || fail "exit status $status after SIG$1"
+}
+
+# Expects the log to end with the lines given, tabs written as \t.
+log_ends_with() {
+  local expected actual
+  expected=$(printf '%b\n' "$@")
+  actual=$(tail -n "$#" "$tmp/log")
+  [ "$actual" = "$expected" ] || fail "the log does not end with:"$'\n'"$expected"
 }
