@@ -1,7 +1,8 @@
 // Review picture of the generated art: every animation as a strip of its poses in a few
 // skins (recoloured as the game recolours them), every plain sprite, the named pictures and
-// each background setting stacked as a level shows it.
-// Usage: ironvale_contactsheet DATA_FOLDER OUT.png
+// each background setting stacked as a level shows it. Given an older data folder as well, it
+// also writes a page with every fighter animation as it was above the same animation now.
+// Usage: ironvale_contactsheet DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -162,6 +163,8 @@ class Sheet {
   public:
     Sheet(int width, TTF_Font* f) : canvas(width, 16000, Rgb{40, 40, 44}), font(f) {}
 
+    int width() const { return canvas.width(); }
+
     void label(const std::string& text) {
         newline();
         if (font) {
@@ -220,6 +223,50 @@ void add_fighters(Sheet& sheet, const std::string& data) {
     }
 }
 
+Canvas fighter_as_shown(const std::string& data, int n) {
+    const Canvas c = load(data + "/graphics/agents/" + std::to_string(n) + ".png");
+    return is_civilian_or_pit(n) ? c : recolour(c, SKINS[1]);
+}
+
+// Widens and heightens a picture about its anchor (bottom centre), so that pictures of one
+// column line up on their feet and centre lines.
+Canvas in_cell(const Canvas& pic, int w, int h) {
+    return pic.crop(-(w - pic.width()) / 2, pic.height() - h, w, h, key::transparent);
+}
+
+// Each animation twice: as the older folder has it, and below, as it is now, pose by pose.
+void add_comparison(Sheet& sheet, const std::string& older, const std::string& data) {
+    for (const Strip& s : AGENT_STRIPS) {
+        sheet.label(std::string(s.name) + ": before, after");
+        std::vector<Canvas> before, after;
+        for (int n : s.pictures) {
+            before.push_back(fighter_as_shown(older, n));
+            after.push_back(fighter_as_shown(data, n));
+        }
+        for (size_t first = 0; first < before.size();) {
+            // As many pictures as fit on one line, then the same ones again below.
+            size_t end = first;
+            int used = 0;
+            std::vector<int> w, h;
+            while (end < before.size()) {
+                const int cw = std::max(before[end].width(), after[end].width());
+                if (end > first && used + cw + 7 > sheet.width() - 8) break;
+                w.push_back(cw);
+                h.push_back(std::max(before[end].height(), after[end].height()));
+                used += cw + 7;
+                ++end;
+            }
+            const int rh = *std::max_element(h.begin(), h.end());
+            for (const std::vector<Canvas>* row : {&before, &after}) {
+                for (size_t i = first; i < end; ++i)
+                    sheet.place(in_cell((*row)[i], w[i - first], rh), 1, true);
+                sheet.newline();
+            }
+            first = end;
+        }
+    }
+}
+
 void add_sprites(Sheet& sheet, const std::string& data) {
     for (const Strip& s : PLAIN_STRIPS) {
         sheet.label(s.name);
@@ -259,8 +306,9 @@ void add_settings(Sheet& sheet, const std::string& data) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png\n", argv[0]);
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]\n",
+                     argv[0]);
         return 2;
     }
     const std::string data = argv[1];
@@ -270,7 +318,13 @@ int main(int argc, char** argv) {
     add_fighters(sheet, data);
     add_sprites(sheet, data);
     add_settings(sheet, data);
+    bool written = write_png(sheet.finish(), argv[2]);
+    if (argc == 5) {
+        Sheet comparison(2000, font);
+        add_comparison(comparison, argv[3], data);
+        written = write_png(comparison.finish(), argv[4]) && written;
+    }
     if (font) TTF_CloseFont(font);
     TTF_Quit();
-    return write_png(sheet.finish(), argv[2]) ? 0 : 1;
+    return written ? 0 : 1;
 }
