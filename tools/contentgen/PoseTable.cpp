@@ -53,7 +53,7 @@ const std::vector<Pose> table = {
 // turning, seen from the front, sword upright in the middle, the cape still swinging behind
 {  18, FRONT,    0,  -31,    0,    0, {  70,  205}, { 110,  -25}, {  78,   88}, { 102,   92}, HAND,  -90,  112,  30, NO,    0, HEAD,    0,    0, NS,    0},
 {  36, FRONT,    0,  -31,    0,    0, {  70,  205}, { 110,  -25}, {  45,  120}, { 135,   60}, HAND,  -90,  115,  30, NO,    0, HEAD,    0,    0, NS,    0},
-{  37, FRONT,    0,  -31,    0,    0, {  70,  205}, { 110,  -25}, {  50,  125}, { 130,   55}, HAND,   90,  -90,  26, NO,    0, HEAD,    0,    0, NS,    0},
+{  37, FRONT,    0,  -31,    0,    0, {  70,  205}, { 110,  -25}, {  50,  125}, { 130,   55}, HAND,   90, -125,  22, NO,    0, HEAD,    0,    0, NS,    0},
 // air slash: sword cocked behind the head, swinging over, swept down and forward with the body
 // curling after it; then the same while falling
 {  19, SIDE,    -2,  -31,   -8,   -4, { -95, -150}, {   0,    0}, {  20,  110}, {  45,  120}, BOTH,  150,  104,  34, NO,    0, HEAD,    0,    0, NS,    0},
@@ -115,7 +115,7 @@ const std::vector<Pose> table = {
 {  68, SIDE,     0,  -30,    0,   -2, {  40,  -15}, { 160,  150}, {  66,   99}, { 118,  102}, HAND,  -38,  112,  34, NO,    0, HEAD,    0,    0, NS,    0},
 {  69, SIDE,     0,  -30,    4,    0, {  55,  -10}, { 100,   60}, {  64,  100}, { 118,  102}, HAND,  -40,  104,  34, NO,    0, HEAD,    0,    0, NS,    0},
 // stomp dive: plunging straight down, knees drawn up, both hands driving the sword below the feet
-{  71, SIDE,     0,  -31,    4,   15, {  75,   95}, {   0,    0}, {  25,  115}, {  45,  128}, BOTH,   90,  -95,  32, T2,    0, HEAD,    0,    0, DIVE,  0},
+{  71, SIDE,     0,  -31,   15,   20, {  75,   85}, {   0,    0}, {  10,  120}, {  30,  135}, BOTH,   85,  -95,  32, T2,    0, HEAD,    0,    0, DIVE,  0},
 // struck down: thrown back off the feet, falling, slamming down with the legs kicked up, the
 // bounce settling, and the corpse on its back with its twitches
 {  72, SIDE,    -4,  -31,  -18,  -20, { -30,  -70}, {-160, -140}, {  45,   80}, { 115,  100}, HAND,  -75,   80,  34, NO,    0, HEAD,    0,    0, NS,    0},
