@@ -56,10 +56,10 @@ const std::vector<Pose> table = {
 {  37, FRONT,    0,  -31,    0,    0, {  70,  205}, { 110,  -25}, {  50,  125}, { 130,   55}, HAND,   90, -125,  22, NO,    0, HEAD,    0,    0, NS,    0},
 // air slash: sword cocked behind the head, swinging over, swept down and forward with the body
 // curling after it; then the same while falling
-{  19, SIDE,    -2,  -31,   -8,   -4, { -95, -150}, {   0,    0}, {  20,  110}, {  45,  120}, BOTH,  150,  104,  34, NO,    0, HEAD,    0,    0, NS,    0},
+{  19, SIDE,    -2,  -31,   -8,   -4, { -95, -150}, {   0,    0}, {  20,  110}, {  45,  120}, BOTH,  -150,  104,  34, NO,    0, HEAD,    0,    0, NS,    0},
 {  20, SIDE,     1,  -31,    6,    3, { -50,  -25}, {   0,    0}, {  20,  110}, {  45,  120}, BOTH,  -40,  112,  34, NO,    0, HEAD,    0,    0, NS,    0},
 {  21, SIDE,    -2,  -31,   20,   10, {  50,   40}, {   0,    0}, {  20,  110}, {  45,  120}, BOTH,   45,  125,  34, B3,    0, HEAD,    0,    0, ARC,  85},
-{  22, SIDE,    -2,  -31,   -8,   -4, { -95, -150}, {   0,    0}, {  74,  100}, { 106,   94}, BOTH,  150, -150,  34, NO,    0, HEAD,    0,    0, NS,    0},
+{  22, SIDE,    -2,  -31,   -8,   -4, { -95, -150}, {   0,    0}, {  74,  100}, { 106,   94}, BOTH,  -150, -150,  34, NO,    0, HEAD,    0,    0, NS,    0},
 {  23, SIDE,     1,  -31,    8,    3, { -50,  -25}, {   0,    0}, {  76,  100}, { 106,   96}, BOTH,  -40, -145,  34, NO,    0, HEAD,    0,    0, NS,    0},
 {  24, SIDE,    -2,  -31,   20,   10, {  50,   40}, {   0,    0}, {  74,  100}, { 106,   94}, BOTH,   45, -140,  34, NO,    0, HEAD,    0,    0, ARC,  85},
 // fire bolt: the sword low, the free hand drawn back, gathering at the chest, thrust forward
