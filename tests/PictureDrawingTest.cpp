@@ -57,4 +57,26 @@ TEST(SkeletonRenderer, PutsExactlyTheAttackPointsTheStrikeAsksFor) {
     }
 }
 
+// A motion smear is steel laid around the figure: it must not take a pixel from the body (a
+// blow there would stop wounding) nor bring a colour the recolouring does not know.
+TEST(SkeletonRenderer, SmearsOnlyAddSteelAroundTheFigure) {
+    int smeared = 0;
+    for (const Pose& p : pose_table()) {
+        if (p.smear == Smear::none) continue;
+        Pose still = p;
+        still.smear = Smear::none;
+        const Canvas with = draw_figure(p, fighter_look()),
+                     without = draw_figure(still, fighter_look());
+        for (size_t i = 0; i < with.data().size(); ++i) {
+            const Rgb a = without.data()[i], b = with.data()[i];
+            if (a == b) continue;
+            ++smeared;
+            const bool onto_empty = a == key::transparent && b == key::sword;
+            const bool onto_cape = a == key::cape && b == key::sword_on_cape;
+            ASSERT_TRUE(onto_empty || onto_cape) << "pose " << p.number << " pixel " << i;
+        }
+    }
+    EXPECT_GT(smeared, 0);
+}
+
 } // namespace

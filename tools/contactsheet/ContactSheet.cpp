@@ -1,7 +1,8 @@
 // Review picture of the generated art: every animation as a strip of its poses in a few
 // skins (recoloured as the game recolours them), every plain sprite, the named pictures and
-// each background setting stacked as a level shows it.
-// Usage: ironvale_contactsheet DATA_FOLDER OUT.png
+// each background setting stacked as a level shows it. Given an older data folder as well, it
+// also writes a page with every fighter animation as it was above the same animation now.
+// Usage: ironvale_contactsheet DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -160,7 +161,9 @@ Canvas half_size(const Canvas& src) {
 
 class Sheet {
   public:
-    Sheet(int width, TTF_Font* f) : canvas(width, 16000, Rgb{40, 40, 44}), font(f) {}
+    Sheet(int width, int height, TTF_Font* f) : canvas(width, height, Rgb{40, 40, 44}), font(f) {}
+
+    int width() const { return canvas.width(); }
 
     void label(const std::string& text) {
         newline();
@@ -171,6 +174,7 @@ class Sheet {
                     for (int x = 0; x < s->w; ++x)
                         if (static_cast<const Uint8*>(s->pixels)[y * s->pitch + x] != 0)
                             canvas.set(cursor_x + x, cursor_y + y, Rgb{230, 230, 230});
+                right = std::max(right, cursor_x + s->w);
                 SDL_FreeSurface(s);
             }
         }
@@ -183,6 +187,7 @@ class Sheet {
         if (on_sky) canvas.fill_rect(cursor_x, cursor_y, w, h, Rgb{150, 150, 156});
         canvas.blit_scaled(pic, cursor_x + 2, cursor_y + 2, scale, key::transparent);
         if (on_sky) canvas.fill_rect(cursor_x, cursor_y + h - 2, w, 1, Rgb{90, 60, 40});
+        right = std::max(right, cursor_x + w);
         cursor_x += w + 3;
         line_h = std::max(line_h, h);
     }
@@ -192,16 +197,17 @@ class Sheet {
         cursor_y += line_h + 6;
         line_h = 0;
     }
+    // The used part of the sheet.
     Canvas finish() {
         newline();
-        return canvas.crop(0, 0, canvas.width(), std::min(cursor_y, canvas.height()),
-                           key::transparent);
+        return canvas.crop(0, 0, std::min(right + 4, canvas.width()),
+                           std::min(cursor_y, canvas.height()), key::transparent);
     }
 
   private:
     Canvas canvas;
     TTF_Font* font;
-    int cursor_x = 4, cursor_y = 4, line_h = 0;
+    int cursor_x = 4, cursor_y = 4, line_h = 0, right = 0;
 };
 
 void add_fighters(Sheet& sheet, const std::string& data) {
@@ -218,6 +224,58 @@ void add_fighters(Sheet& sheet, const std::string& data) {
             if (plain) break;
         }
     }
+}
+
+Canvas fighter_as_shown(const std::string& data, int n) {
+    const Canvas c = load(data + "/graphics/agents/" + std::to_string(n) + ".png");
+    return is_civilian_or_pit(n) ? c : recolour(c, SKINS[1]);
+}
+
+// Widens and heightens a picture about its anchor (bottom centre), so that pictures of one
+// column line up on their feet and centre lines.
+Canvas in_cell(const Canvas& pic, int w, int h) {
+    return pic.crop(-(w - pic.width()) / 2, pic.height() - h, w, h, key::transparent);
+}
+
+// One animation twice, at double size: as the older folder has it, and below, as it is now,
+// pose by pose; a long one in several such pairs of rows.
+Canvas comparison(const Strip& s, const std::string& older, const std::string& data,
+                  TTF_Font* font) {
+    constexpr int SCALE = 2, WIDTH = 1990;
+    Sheet block(WIDTH, 2400, font);
+    block.label(std::string(s.name) + ": before, after");
+    std::vector<Canvas> before, after;
+    for (int n : s.pictures) {
+        before.push_back(fighter_as_shown(older, n));
+        after.push_back(fighter_as_shown(data, n));
+    }
+    for (size_t first = 0; first < before.size();) {
+        size_t end = first;
+        int used = 4;
+        std::vector<int> w;
+        int h = 0;
+        while (end < before.size()) {
+            const int cw = std::max(before[end].width(), after[end].width());
+            if (end > first && used + cw * SCALE + 7 > WIDTH) break;
+            w.push_back(cw);
+            h = std::max({h, before[end].height(), after[end].height()});
+            used += cw * SCALE + 7;
+            ++end;
+        }
+        for (const std::vector<Canvas>* row : {&before, &after}) {
+            for (size_t i = first; i < end; ++i)
+                block.place(in_cell((*row)[i], w[i - first], h), SCALE, true);
+            block.newline();
+        }
+        first = end;
+    }
+    return block.finish();
+}
+
+void add_comparison(Sheet& sheet, const std::string& older, const std::string& data,
+                    TTF_Font* font) {
+    for (const Strip& s : AGENT_STRIPS)
+        sheet.place(comparison(s, older, data, font), 1, false);
 }
 
 void add_sprites(Sheet& sheet, const std::string& data) {
@@ -259,18 +317,25 @@ void add_settings(Sheet& sheet, const std::string& data) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png\n", argv[0]);
+    if (argc != 3 && argc != 5) {
+        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]\n",
+                     argv[0]);
         return 2;
     }
     const std::string data = argv[1];
     TTF_Init();
     TTF_Font* font = TTF_OpenFont((data + "/simfang.ttf").c_str(), 11);
-    Sheet sheet(2000, font);
+    Sheet sheet(2000, 16000, font);
     add_fighters(sheet, data);
     add_sprites(sheet, data);
     add_settings(sheet, data);
+    bool written = write_png(sheet.finish(), argv[2]);
+    if (argc == 5) {
+        Sheet page(2000, 16000, font);
+        add_comparison(page, argv[3], data, font);
+        written = write_png(page.finish(), argv[4]) && written;
+    }
     if (font) TTF_CloseFont(font);
     TTF_Quit();
-    return write_png(sheet.finish(), argv[2]) ? 0 : 1;
+    return written ? 0 : 1;
 }

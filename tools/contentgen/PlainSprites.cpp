@@ -135,40 +135,51 @@ Canvas explosion(int frame) {
     return c;
 }
 
+// Cut-off parts of a fighter, shaped as the skeleton painter shapes them: a head with a jaw,
+// tapering limbs ending in a fist or a foot, the torso with its chest.
 Canvas body_part(int n) {
     const Rgb stump{176, 18, 16};
     if (n == 31) {
         Canvas c(16, 16, BLUE);
-        c.fill_circle(Point{8, 7}, 6.5, key::body);
-        c.fill_capsule(Point{8, 12}, Point{8, 15}, 2.6, 2.6, key::body);
-        c.fill_ellipse(Point{8, 15}, 2.6, 1, stump);
+        c.fill_circle(Point{7.6, 6.8}, 6.0, key::body);
+        c.fill_circle(Point{5.6, 7.6}, 4.6, key::body);
+        c.fill_capsule(Point{9.0, 8.4}, Point{10.5, 11.8}, 4.2, 2.0, key::body);
+        c.fill_capsule(Point{7.5, 12}, Point{7.5, 15}, 2.8, 2.8, key::body);
+        c.fill_ellipse(Point{7.5, 15}, 2.8, 1, stump);
         c.set(12, 6, Rgb{180, 180, 172});
         return c;
     }
     if (n == 32 || n == 33) {
         Canvas c(26, 8, BLUE);
-        const bool right = n == 32;
-        const Point sh{right ? 3.0 : 23.0, 4}, el{13, 4.5}, hand{right ? 22.0 : 4.0, 3.5};
-        c.fill_capsule(sh, el, 2.6, 2.2, key::body);
-        c.fill_capsule(el, hand, 2.2, 1.8, key::body);
-        c.fill_circle(hand, 2.2, key::body);
-        c.fill_ellipse(sh, 1, 2.4, stump);
+        const double k = n == 32 ? 1 : -1, o = n == 32 ? 0 : 26;
+        auto at = [&](double x, double y) { return Point{o + k * x, y}; };
+        c.fill_capsule(at(3.2, 4), at(13, 4.4), 3.0, 2.2, key::body);
+        c.fill_capsule(at(13, 4.4), at(16, 4.2), 2.2, 2.5, key::body);
+        c.fill_capsule(at(16, 4.2), at(21.5, 3.8), 2.5, 1.6, key::body);
+        c.fill_circle(at(22.5, 3.8), 2.4, key::body);
+        c.fill_ellipse(at(3.2, 4), 1, 2.8, stump);
         return c;
     }
     if (n == 34 || n == 35) {
         Canvas c(32, 10, BLUE);
-        const bool right = n == 34;
-        const Point hip{right ? 4.0 : 28.0, 4.5}, knee{16, 5}, ankle{right ? 27.0 : 5.0, 4.5};
-        c.fill_capsule(hip, knee, 3.8, 3.0, key::body);
-        c.fill_capsule(knee, ankle, 3.0, 2.2, key::body);
-        c.fill_capsule(ankle, Point{ankle.x, 9}, 2, 1.6, key::body);
-        c.fill_ellipse(hip, 1.2, 3.6, stump);
+        const double k = n == 34 ? 1 : -1, o = n == 34 ? 0 : 32;
+        auto at = [&](double x, double y) { return Point{o + k * x, y}; };
+        c.fill_capsule(at(4.4, 4.5), at(10.5, 4.6), 4.4, 3.9, key::body);
+        c.fill_capsule(at(10.5, 4.6), at(17, 4.8), 3.9, 2.9, key::body);
+        c.fill_capsule(at(17, 4.8), at(20.5, 4.3), 2.9, 3.2, key::body);
+        c.fill_capsule(at(20.5, 4.3), at(27, 4.6), 3.2, 1.8, key::body);
+        c.fill_polygon({at(25.6, 3.4), at(28.4, 2.6), at(29.2, 9.6), at(27.6, 9.9), at(26, 7)},
+                       key::body);
+        c.fill_ellipse(at(1.4, 4.5), 1.2, 4.2, stump);
         return c;
     }
-    Canvas c(14, 28, BLUE); // 36: the torso
-    c.fill_capsule(Point{7, 24}, Point{7, 5}, 4.4, 5.4, key::body);
-    c.fill_ellipse(Point{7, 3}, 2.6, 1.2, stump);
-    c.fill_ellipse(Point{7, 26}, 4, 1.2, stump);
+    Canvas c(14, 28, BLUE); // 36: the torso, chest forward
+    c.fill_polygon({Point{6.2, 2.2}, Point{10.4, 4}, Point{12.6, 9}, Point{11.2, 14},
+                    Point{9.4, 19}, Point{9.8, 26.2}, Point{2.2, 26.2}, Point{2.4, 19},
+                    Point{2.2, 14}, Point{1.4, 7}, Point{2.4, 3.4}},
+                   key::body);
+    c.fill_ellipse(Point{6.4, 2.6}, 2.8, 1.2, stump);
+    c.fill_ellipse(Point{6.0, 26}, 3.8, 1.2, stump);
     return c;
 }
 

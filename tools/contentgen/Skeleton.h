@@ -11,9 +11,13 @@ struct Limb {
 };
 
 enum class View { side, front };
-enum class Grip { near_hand, far_hand, none };
+// `both`: the sword in the near hand, the far hand on the hilt below it (its arm follows).
+enum class Grip { near_hand, far_hand, both, none };
 // Where the red attack points go: on the blade near its tip, or in a hand.
 enum class Strike { none, blade2, blade3, tip1, tip2, near_hand, far_hand };
+// The motion streak behind the fastest pictures, in sword colours: an arc swept by the blade,
+// lines along a thrust, or lines trailing a plunge.
+enum class Smear { none, arc, thrust, dive };
 
 struct Pose {
     int number;
@@ -24,11 +28,13 @@ struct Pose {
     Limb near_arm, far_arm, near_leg, far_leg;
     Grip grip;
     double sword;          // direction of the blade
-    double cape, cape_len; // direction the cape flows from the shoulders, and its length
+    double cape, cape_len; // direction the cape's lower part flows, and its length
     Strike strike;
     double spin; // the whole figure turned about its hips (rolls, tumbles)
     bool headless;
     double cut_x, cut_y; // the upper body moved away from the hips (cut in two)
+    Smear smear;
+    double swept; // for an arc, the angle the blade turned through to reach `sword`
 };
 
 // The colours a figure is painted in: the key colours for fighters, clothes for civilians.
@@ -46,7 +52,8 @@ constexpr int width = 320, height = 260, ox = 160, oy = 200;
 }
 
 // Paints the pose back to front (cape, far limbs, body, near limbs, head, eyes, sword) on a
-// transparent scratch canvas. The sword takes the colour of what lies under each pixel.
+// transparent scratch canvas. The sword takes the colour of what lies under each pixel; a
+// smear is laid only where nothing else is, so it never hides the body from a blow.
 Canvas draw_figure(const Pose& pose, const Look& look);
 
 // Crops a scratch canvas to its content: the width is even and symmetric about the anchor
