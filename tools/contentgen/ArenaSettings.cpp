@@ -48,10 +48,11 @@ void add_tourney(std::vector<Layer>& out) {
 
     Canvas far = blank_screen(); // green hills with a castle on the highest
     paint_ridge(far, 400, 40, 3, {126, 164, 104}, {104, 144, 86}, 1403);
-    paint_ridge(far, 440, 20, 4, {106, 146, 84}, {90, 128, 70}, 1404);
+    const Rgb keep{176, 184, 196}, keep_roof{150, 120, 130};
+    paint_castle_wall(far, 372, 596, 646, keep, mix(keep, Rgb{90, 100, 120}, 0.3), 1405);
     for (int i = 0; i < 3; ++i)
-        paint_tower(far, 600 + i * 30, 330 + (i % 2) * 14, 18, {170, 170, 176}, {120, 70, 70});
-    paint_castle_wall(far, 356, 590, 660, {164, 164, 170}, {130, 130, 138}, 1405);
+        paint_tower(far, 600 + i * 22, 352 + (i % 2) * 10, 12, keep, keep_roof);
+    paint_ridge(far, 440, 20, 4, {106, 146, 84}, {90, 128, 70}, 1404);
     paint_haze(far, 300, 470, {216, 232, 240}, 0.45, 0.2);
     out.push_back(finish_layer("tourney_far", far));
 
@@ -129,44 +130,57 @@ void add_bridge(std::vector<Layer>& out) {
     paint_ridge(far, 430, 30, 4, {62, 40, 66}, {48, 32, 54}, 1504);
     out.push_back(finish_layer("bridge_far", far));
 
-    // The gorge: dark walls and the river far down catching the light.
+    // The gorge: its rims either side in the last light, sheer walls falling into the dark
+    // and the river far below catching a glint of the sun.
     Canvas mid = blank_screen();
-    paint_ridge(mid, 470, 20, 5, {56, 36, 52}, {24, 16, 28}, 1505);
-    paint_water(mid, 560, {200, 120, 80}, {30, 20, 30}, 1506);
-    for (int x = 0; x < SCREEN_W; ++x) { // the gorge's walls close in towards the river
-        const int edge = 470 + static_cast<int>(60 * std::sin(x * 2 * 3.14159265 / SCREEN_W * 2));
-        for (int y = edge; y < 560; ++y)
-            if (x < 150 || x > 650)
-                mid.set(x, y, mix(Rgb{46, 30, 44}, Rgb{20, 14, 24}, (y - 470) / 90.0));
+    const Noise1D rim(1505, SCREEN_W, 5);
+    for (int x = 0; x < SCREEN_W; ++x) {
+        // Distance from the middle of the gorge, 0 … 400 (the gorge lies under the bridge).
+        const double off = std::fabs(x - 400.0);
+        const double edge = off > 260 ? 470 + 10 * rim.at(x) : 470 + (260 - off) * 1.6;
+        for (int y = 460; y < SCREEN_H; ++y) {
+            const double depth = (y - 460) / 140.0;
+            Rgb p = mix(Rgb{40, 26, 42}, Rgb{12, 8, 16}, depth); // the far wall of the gorge
+            if (y >= edge)
+                p = mix(Rgb{82, 50, 62}, Rgb{26, 16, 28}, std::min(1.0, (y - edge) / 60));
+            if (y >= edge && y < edge + 2) p = {190, 110, 90}; // the rim catching the sun
+            mid.set(x, y, p);
+        }
     }
+    for (int x = 250; x < 550; ++x) // the river, far down
+        if (x % 7 != 0) mid.set(x, 592 + (x / 37) % 3, {230, 140, 80});
     out.push_back(finish_layer("bridge_mid", mid));
 
-    // The span between x 200 and 600, broken at both ends, with its arch below.
+    // The span between x 200 and 600: a deck on one high arch between two piers that drop out
+    // of sight; both ends broken off.
     Canvas ground = blank_screen();
-    const Rgb stone{120, 90, 80}, dark{64, 46, 48};
-    for (int y = FLOOR; y < 540; ++y)
+    const Rgb stone{106, 78, 72}, dark{56, 40, 44};
+    for (int y = FLOOR; y < SCREEN_H; ++y)
         for (int x = 200; x < 600; ++x) {
-            const int row = (y - FLOOR) / 10, bx = (x + (row % 2) * 10) % 20;
-            ground.set(x, y, (y - FLOOR) % 10 == 0 || bx == 0 ? dark : stone);
+            const int row = (y - FLOOR) / 9, bx = (x + (row % 2) * 10) % 20;
+            const double shade = std::min(1.0, (y - FLOOR) / 100.0) * 0.6;
+            ground.set(x, y, (y - FLOOR) % 9 == 0 || bx == 0 ? dark : mix(stone, dark, shade));
         }
-    ground.fill_polygon(arch_outline(400, 300, 600, 600, false), BLUE); // under the arch
-    for (int y = 540; y < SCREEN_H; ++y) // the spandrel walls down to the piers
-        for (int x = 200; x < 600; ++x)
-            if (ground.get(x, y) == BLUE &&
-                (x < 250 || x > 550 || std::hypot(x - 400.0, (y - 600.0)) > 150))
-                ground.set(x, y, mix(stone, dark, 0.5 + 0.5 * (y - 540) / 60.0));
-    for (int side = 0; side < 2; ++side) { // the broken ends
+    ground.fill_polygon(arch_outline(400, 300, 680, 680, false), dark); // the arch's ring
+    ground.fill_polygon(arch_outline(400, 280, 680, 680, false), BLUE); // and its opening
+    for (int side = 0; side < 2; ++side) {                              // the broken ends
         const double x = side ? 600 : 200, dir = side ? -1 : 1;
-        for (int k = 0; k < 6; ++k)
-            ground.fill_rect(static_cast<int>(x + dir * k * 4 - (side ? 4 : 0)), FLOOR + 10 + k * 8,
-                             4, SCREEN_H, BLUE);
+        for (int k = 0; k < 5; ++k)
+            ground.fill_rect(static_cast<int>(x + dir * k * 5 - (side ? 5 : 0)), FLOOR + 14 + k * 9,
+                             5, SCREEN_H, BLUE);
     }
-    ground.fill_rect(200, FLOOR, 400, 2, {170, 130, 100});
+    ground.fill_rect(200, FLOOR, 400, 2, {190, 140, 110});
     out.push_back(finish_layer("bridge_ground", ground));
 
-    Canvas front = blank_screen(); // fallen stones in the river bed below
-    for (double x : {40.0, 110.0, 700.0, 770.0})
-        front.fill_ellipse({x, SCREEN_H + 6.0}, rng.range(20, 30), rng.range(14, 22), {30, 20, 30});
+    Canvas front = blank_screen(); // crags at the gorge's edge, beside the drop
+    for (double x : {50.0, 120.0, 690.0, 760.0}) {
+        const double h = rng.range(30, 56), w = rng.range(16, 26);
+        front.fill_polygon({{x - w, SCREEN_H},
+                            {x - 2, SCREEN_H - h},
+                            {x + 5, SCREEN_H - h + 8},
+                            {x + w, SCREEN_H}},
+                           {24, 16, 26});
+    }
     out.push_back(finish_layer("bridge_front", front));
 }
 

@@ -126,12 +126,30 @@ void dead_tree(Canvas& c, Point foot, double len, double angle, double width, Rg
                   width * 0.6, bark, rng);
 }
 
+// Laid stone from row top(x) down to the floor between x0 and x1: courses of blocks of
+// varying shade with dark joints, the top edge lit by the moon.
+template <typename Top>
+void masonry(Canvas& c, int x0, int x1, Top top, Rgb stone, Rgb joint, Rgb lit,
+             std::uint64_t seed) {
+    for (int x = x0; x < x1; ++x) {
+        const int t = static_cast<int>(top(x));
+        for (int y = t; y < 506; ++y) {
+            const int course = y / 9, along = x + (course % 2) * 9;
+            const std::uint64_t block = static_cast<std::uint64_t>(course * 977 + along / 18);
+            Rgb p = mix(stone, joint, Random(seed + block).unit() * 0.3);
+            if (y % 9 == 0 || along % 18 == 0) p = joint;
+            if (y < t + 2) p = lit;
+            c.set(x, y, p);
+        }
+    }
+}
+
 void add_abbey(std::vector<Layer>& out) {
     const Rgb night{22, 30, 60};
     Canvas sky = blank_screen();
     paint_gradient(sky, {{0, {6, 8, 22}}, {300, night}, {520, {48, 58, 90}}});
     paint_stars(sky, 0, 360, 260, {236, 236, 255}, 801);
-    paint_moon(sky, {610, 120}, 32, {236, 234, 214}, {206, 204, 186}, 0);
+    paint_moon(sky, {610, 120}, 32, {236, 234, 214}, {220, 218, 200}, 0);
     Random rng(802);
     for (int i = 0; i < 5; ++i)
         paint_stratus(sky, {rng.range(0, SCREEN_W), rng.range(100, 260)}, rng.range(150, 300),
@@ -145,28 +163,31 @@ void add_abbey(std::vector<Layer>& out) {
                   {20, 24, 40}, rng);
     out.push_back(finish_layer("abbey_far", far));
 
-    // The ruin: a broken nave wall with empty pointed windows, a gable and a tower stump.
+    // The ruin: a broken nave wall with empty pointed windows and a tower stump, the moon
+    // catching the broken edges.
     Canvas mid = blank_screen();
-    const Rgb stone{78, 84, 106}, shade{46, 50, 68}, dark{30, 32, 46};
+    const Rgb stone{74, 80, 102}, joint{40, 44, 60}, moonlit{120, 126, 150};
     const Noise1D broken(805, SCREEN_W, 5);
-    for (int xx = 180; xx < 620; ++xx) { // the nave wall, its top crumbled
-        const double top = 250 + 70 * std::fabs(broken.at(xx)) + (xx > 480 ? (xx - 480) * 0.9 : 0);
-        for (int y = static_cast<int>(top); y < 500; ++y)
-            mid.set(xx, y, ((y / 9) + (xx + (y / 9) % 2 * 7) / 14) % 7 == 0 ? shade : stone);
-    }
-    for (int i = 0; i < 4; ++i) // tall empty windows: the sky shows through them
-        mid.fill_polygon(arch_outline(230 + i * 100, 44, 330, 440, true), BLUE);
-    for (int i = 0; i < 4; ++i) {
+    const auto nave_top = [&](int x) {
+        return 250 + 70 * std::fabs(broken.at(x)) + (x > 480 ? (x - 480) * 0.9 : 0);
+    };
+    const auto tower_top = [](int x) { return x % 20 < 12 ? 180.0 : 190.0; };
+    masonry(mid, 180, 620, nave_top, stone, joint, moonlit, 809);
+    masonry(mid, 110, 180, tower_top, mix(stone, joint, 0.15), joint, moonlit, 810);
+    mid.fill_rect(160, 192, 20, 320, mix(stone, joint, 0.55)); // the tower's side in shadow
+    for (int i = 0; i < 4; ++i) { // tall empty windows: the sky shows through them
         const double wx = 230 + i * 100;
-        mid.fill_rect(static_cast<int>(wx) - 1, 300, 3, 140, shade); // a broken mullion
-        mid.fill_polygon(arch_outline(wx, 52, 330, 336, true), BLUE);
+        mid.fill_polygon(arch_outline(wx, 52, 330, 442, true), joint);
+        mid.fill_polygon(arch_outline(wx, 44, 334, 440, true), BLUE);
+        if (i != 2) mid.fill_rect(static_cast<int>(wx) - 1, 300, 3, 140, joint); // mullions
     }
-    mid.fill_polygon(arch_outline(230, 44, 330, 440, true), BLUE);
-    mid.fill_rect(120, 190, 60, 320, stone); // the tower stump with its gable
-    mid.fill_rect(160, 190, 20, 320, shade);
-    for (int k = 0; k < 6; ++k)
-        mid.fill_rect(120 + k * 10, 180 + (k % 2) * 8, 6, 12, stone);
-    mid.fill_polygon(arch_outline(150, 24, 260, 320, true), dark);
+    mid.fill_polygon(arch_outline(145, 22, 260, 322, true), {22, 24, 36});
+    for (int i = 0; i < 9; ++i) { // ivy climbing the stones
+        const double x = rng.range(180, 560), h = rng.range(30, 120);
+        for (int k = 0; k < h / 4; ++k)
+            mid.fill_circle({x + rng.range(-8, 8), 500 - k * 4.0}, rng.range(2, 4.5),
+                            k % 3 ? Rgb{30, 44, 44} : Rgb{44, 60, 58});
+    }
     for (int i = 0; i < 14; ++i) // the graveyard before it
         grave(mid, {rng.range(0, SCREEN_W), 498 + rng.range(-2, 4)}, rng.range(16, 30),
               {92, 98, 118}, {60, 64, 82}, rng.unit() < 0.35);
@@ -265,9 +286,9 @@ void add_throne(std::vector<Layer>& out) {
                            (y - FLOOR) / 140.0));
         }
     ground.fill_rect(0, FLOOR, SCREEN_W, 2, {96, 86, 100});
-    ground.fill_rect(0, 522, SCREEN_W, 22, {84, 18, 24}); // the carpet runner
-    ground.fill_rect(0, 522, SCREEN_W, 2, {170, 130, 56});
-    ground.fill_rect(0, 542, SCREEN_W, 2, {170, 130, 56});
+    ground.fill_rect(0, 562, SCREEN_W, 22, {84, 18, 24}); // the carpet runner
+    ground.fill_rect(0, 562, SCREEN_W, 2, {170, 130, 56});
+    ground.fill_rect(0, 582, SCREEN_W, 2, {170, 130, 56});
     out.push_back(finish_layer("throne_ground", ground));
 
     Canvas front = blank_screen(); // chains and an iron brazier on the floor before the hall

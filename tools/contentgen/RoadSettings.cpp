@@ -199,6 +199,7 @@ void add_castle(std::vector<Layer>& out) {
     Canvas sky = blank_screen();
     paint_gradient(sky, {{0, {88, 96, 112}}, {300, {132, 140, 152}}, {520, {170, 174, 176}}});
     Random rng(301);
+    paint_cloud_ceiling(sky, 110, 40, {70, 76, 90}, {98, 104, 118}, {124, 130, 142}, 330);
     for (int i = 0; i < 9; ++i)
         paint_stratus(sky, {rng.range(0, SCREEN_W), rng.range(40, 300)}, rng.range(200, 420),
                       rng.range(18, 40), {104, 110, 124}, {150, 156, 166}, false, 302 + i);
@@ -276,7 +277,7 @@ void add_snow(std::vector<Layer>& out) {
                          {360, {226, 170, 170}},
                          {460, dawn},
                          {600, dawn}});
-    paint_sun(sky, {560, 396}, 22, {255, 246, 220}, {255, 210, 160});
+    paint_sun(sky, {560, 300}, 22, {255, 246, 220}, {255, 210, 160});
     Random rng(401);
     for (int i = 0; i < 7; ++i)
         paint_stratus(sky, {rng.range(0, SCREEN_W), rng.range(140, 330)}, rng.range(160, 320),
@@ -374,9 +375,9 @@ void add_cliff(std::vector<Layer>& out) {
     paint_mountains(
         mid, {400, 40, 5, 0.5, {120, 126, 132}, {82, 88, 104}, {200, 206, 220}, 380, -1}, 504);
     paint_haze(mid, 380, 600, {22, 26, 44}, 0.0, 0.95);
-    for (int i = 0; i < 12; ++i)
-        paint_stratus(mid, {rng.range(0, SCREEN_W), rng.range(450, 500)}, rng.range(120, 260),
-                      rng.range(6, 12), {150, 160, 184}, {190, 200, 220}, false, 505 + i);
+    for (int i = 0; i < 7; ++i) // mist lying in the gorge
+        paint_stratus(mid, {rng.range(0, SCREEN_W), rng.range(440, 520)}, rng.range(160, 300),
+                      rng.range(4, 8), {78, 88, 112}, {120, 130, 156}, false, 505 + i);
     out.push_back(finish_layer("cliff_mid", mid));
 
     // Ground only from x 200 to 600: beyond it the drop.
@@ -425,7 +426,7 @@ void add_hell(std::vector<Layer>& out) {
         double x = rng.range(0, SCREEN_W), y = 300 + rng.range(0, 60);
         for (int k = 0; k < 12; ++k) {
             const double nx = x + rng.range(-6, 6), ny = y + rng.range(8, 14);
-            far.fill_capsule({x, y}, {nx, ny}, 1.4, 1.6, {236, 110, 30});
+            far.fill_capsule({x, y}, {nx, ny}, 0.8, 1.1, {220, 92, 26});
             x = nx, y = ny;
         }
     }
