@@ -352,32 +352,31 @@ void ledge_pillar(Canvas& c, double x0, double x1, Rgb face, Rgb deep, std::uint
 }
 
 void add_cliff(std::vector<Layer>& out) {
+    // Late afternoon high in the mountains: a low golden sun, the gorge already in shadow.
+    const Rgb gold{250, 214, 160};
     Canvas sky = blank_screen();
-    paint_gradient(sky, {{0, {34, 70, 146}},
-                         {250, {92, 140, 200}},
-                         {400, {190, 208, 226}},
-                         {600, {190, 208, 226}}});
-    paint_sun(sky, {150, 90}, 14, {255, 252, 238}, {236, 240, 250});
+    paint_gradient(sky, {{0, {58, 84, 150}}, {230, {150, 150, 170}}, {380, gold}, {600, gold}});
+    paint_sun(sky, {120, 250}, 18, {255, 248, 226}, {255, 222, 160});
     Random rng(501);
-    for (int i = 0; i < 5; ++i)
-        paint_cumulus(sky, {i * 160 + rng.range(0, 60), rng.range(200, 330)}, rng.range(90, 180),
-                      rng.range(30, 50), {248, 250, 252}, {176, 190, 214}, -1, 502 + i);
+    for (int i = 0; i < 6; ++i)
+        paint_stratus(sky, {i * 140 + rng.range(0, 60), rng.range(90, 240)}, rng.range(160, 300),
+                      rng.range(10, 20), {160, 150, 170}, {252, 226, 180}, true, 502 + i);
     out.push_back(finish_layer("cliff_sky", sky));
 
-    Canvas far = blank_screen(); // peaks across the gorge
+    Canvas far = blank_screen(); // peaks across the gorge, their western faces lit
     paint_mountains(
-        far, {330, 110, 3, 0.7, {222, 226, 236}, {110, 126, 160}, {246, 248, 252}, 310, -1}, 503);
-    paint_haze(far, 220, 440, {190, 208, 226}, 0.1, 0.6);
+        far, {330, 110, 3, 0.7, {250, 222, 188}, {120, 118, 156}, {252, 236, 214}, 310, -1}, 503);
+    paint_haze(far, 220, 440, gold, 0.05, 0.5);
     out.push_back(finish_layer("cliff_far", far));
 
     // The gorge's far wall, falling away into blue shadow with mist lying in it.
     Canvas mid = blank_screen();
     paint_mountains(
-        mid, {400, 40, 5, 0.5, {120, 126, 132}, {82, 88, 104}, {200, 206, 220}, 380, -1}, 504);
-    paint_haze(mid, 380, 600, {22, 26, 44}, 0.0, 0.95);
+        mid, {400, 40, 5, 0.5, {150, 120, 104}, {80, 76, 100}, {220, 200, 190}, 380, -1}, 504);
+    paint_haze(mid, 380, 600, {22, 22, 40}, 0.0, 0.95);
     for (int i = 0; i < 7; ++i) // mist lying in the gorge
         paint_stratus(mid, {rng.range(0, SCREEN_W), rng.range(440, 520)}, rng.range(160, 300),
-                      rng.range(4, 8), {78, 88, 112}, {120, 130, 156}, false, 505 + i);
+                      rng.range(4, 8), {72, 76, 104}, {116, 114, 140}, false, 505 + i);
     out.push_back(finish_layer("cliff_mid", mid));
 
     // Ground only from x 200 to 600: beyond it the drop.
