@@ -34,7 +34,7 @@ TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
         pictures += ext == ".png" || ext == ".PNG";
         sounds += ext == ".ogg";
     }
-    EXPECT_GE(pictures, 130 + 66 + 7 + 1 + 24);
+    EXPECT_GE(pictures, 130 + 70 + 7 + 1 + 78);
     EXPECT_EQ(sounds, 42 + 7);
     fs::remove_all(out);
 }

@@ -89,13 +89,13 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     const std::string log = testing::internal::GetCapturedStdout();
 
     ASSERT_EQ(SpriteSheet::agent.size(), 130u);
-    ASSERT_EQ(SpriteSheet::base.size(), 66u);
+    ASSERT_EQ(SpriteSheet::base.size(), 70u);
     for (int n = 0; n < 130; ++n) {
         EXPECT_EQ(SpriteSheet::agent[n]->offset, Coord(n + 1, 6));
         EXPECT_EQ(SpriteSheet::agent[n]->images.size(), 27u);
     }
     EXPECT_EQ(SpriteSheet::agent[14]->specials.size(), 1u);
-    for (int n = 0; n < 66; ++n)
+    for (int n = 0; n < 70; ++n)
         EXPECT_EQ(SpriteSheet::base[n]->offset, SpriteSheet::base_anchor(n, n + 1, 2 * n + 1)) << n;
     EXPECT_EQ(SpriteSheet::base[12]->offset, Coord(6, 25));
     EXPECT_EQ(SpriteSheet::health_sword->offset, Coord(0, 0));
@@ -122,7 +122,7 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     SpriteSheet::start();
     SpriteSheet::start();
     EXPECT_EQ(SpriteSheet::agent.size(), 130u);
-    EXPECT_EQ(SpriteSheet::base.size(), 66u);
+    EXPECT_EQ(SpriteSheet::base.size(), 70u);
     EXPECT_TRUE(Events::quitting());
     Events::reset();
 }
@@ -159,7 +159,7 @@ TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtIts
 TEST_F(SpriteSheetTest, AMissingPictureHaltsAfterThePicturesBeforeIt) {
     // Each removal comes earlier in the loading order than the one before.
     const std::pair<const char*, const char*> cases[] = {
-        {"graphics/screens/end2", "130 agents, 66 base"},
+        {"graphics/screens/end2", "130 agents, 70 base"},
         {"graphics/sprites/65", "130 agents, 65 base"},
         {"graphics/agents/7", "7 agents, 0 base"}};
     for (const auto& [name, tables] : cases) {

@@ -51,6 +51,7 @@ Frame* Animation::bolt_hit = nullptr;
 Frame* Animation::waterbomb = nullptr;
 Frame* Animation::deathburst = nullptr;
 Frame* Animation::hellfire = nullptr;
+Frame* Animation::leaf = nullptr;
 
 namespace {
 enum Sheet { AGENT, BASE };
@@ -124,6 +125,7 @@ const std::vector<Entry>& catalogue() {
         {&Animation::waterbomb, BASE, {41, 42, 43, 44, 45}, STOPS},
         {&Animation::deathburst, BASE, {46, 47, 48, 49}, STOPS},
         {&Animation::hellfire, BASE, {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}, STOPS},
+        {&Animation::leaf, BASE, {66, 67, 68, 69}, LOOPS},
     };
     return entries;
 }

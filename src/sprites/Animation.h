@@ -58,6 +58,7 @@ public:
     static Frame* waterbomb;
     static Frame* deathburst;
     static Frame* hellfire;
+    static Frame* leaf;
 
     static void start();
     // Frees every frame exactly once; no object may hold a frame afterwards.

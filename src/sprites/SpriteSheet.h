@@ -11,7 +11,7 @@
 class SpriteSheet {
 public:
     static constexpr int AGENT_SPRITES = 130;
-    static constexpr int BASE_SPRITES = 66;
+    static constexpr int BASE_SPRITES = 70;
 
     // Fighter poses, index n from "graphics/agents/<n>.png".
     static std::vector<AgentSprite*> agent;

@@ -18,6 +18,8 @@ const int MEAT_IMAGE = 62;
 const int MEAT_KINDS = 4;
 const int RUBBLE_IMAGE = 17;
 const int RAIN_IMAGE = 37;
+// Pictures in the leaf's tumbling loop.
+const int LEAF_TURNS = 4;
 // Magic bursts come out of a fighter's chest, 38 pixels above its feet.
 const int CHEST_HEIGHT = 38;
 
@@ -162,7 +164,11 @@ void Effect::leaf() {
     const int vx = -8 - std::rand() % 10;
     Particle* leaf = new Particle(Coord(Graphics::screen->w() - 1, y), Coord(vx, 3), 0);
     leaf->add_jitter(Coord(0, 1));
-    leaf->make_pixel(Pixel::make(40, 20, 0));
+    // Leaves join their tumble at different turns, chosen by height rather than a new draw.
+    Frame* turn = Animation::leaf;
+    for (int i = y % LEAF_TURNS; i > 0; --i)
+        turn = turn->peek_next();
+    leaf->make_animation(turn);
     leaf->put_foreground();
 }
 

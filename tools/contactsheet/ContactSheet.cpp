@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -90,9 +91,21 @@ const std::vector<Strip> PLAIN_STRIPS = {
     {"deathburst", {46, 47, 48, 49}},
     {"hellfire", {50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60, 61}},
     {"flesh", {62, 63, 64, 65}},
+    {"leaf", {66, 67, 68, 69}},
 };
 
-const char* SETTINGS[] = {"village", "forest", "castle", "snow", "cliff", "hell"};
+// Each setting with the sky colour it is meant for (the wasteland's turns red with the pit).
+struct Setting {
+    const char* name;
+    Rgb sky;
+};
+const Setting SETTINGS[] = {
+    {"village", {127, 127, 127}}, {"forest", {127, 127, 127}},  {"castle", {127, 127, 127}},
+    {"snow", {127, 127, 127}},    {"cliff", {127, 127, 127}},   {"hell", {127, 127, 127}},
+    {"town", {127, 127, 127}},    {"pass", {127, 127, 127}},    {"abbey", {127, 127, 127}},
+    {"marsh", {127, 127, 127}},   {"throne", {127, 127, 127}},  {"tower", {127, 127, 127}},
+    {"wasteland", {100, 20, 20}}, {"tourney", {127, 127, 127}}, {"bridge", {127, 127, 127}},
+    {"rooftop", {127, 127, 127}}};
 
 // A few skins as the game makes them: {variant, cape, eyes}; cape == transparent drops it.
 struct Skin {
@@ -296,22 +309,35 @@ void add_sprites(Sheet& sheet, const std::string& data) {
                     false);
 }
 
-// Each setting's layers stacked as a level stacks them (bottom 0), with an idle fighter on the
-// floor.
+// Each setting's layers stacked as a level stacks them (bottom 0) over its sky colour, with two
+// idle fighters on the floor and a subtitle where the game writes it.
 void add_settings(Sheet& sheet, const std::string& data) {
-    sheet.label("backgrounds: far, mid, ground, fighter, front");
+    sheet.label("backgrounds: sky, far, mid, ground, fighters, front");
+    TTF_Font* subtitle = TTF_OpenFont((data + "/simfang.ttf").c_str(), 28);
+    const SDL_Color white{255, 255, 255, 0};
     const Canvas fighter = recolour(load(data + "/graphics/agents/0.png"), SKINS[1]);
-    for (const char* name : SETTINGS) {
-        Canvas screen(800, 600, name == std::string("hell") ? Rgb{90, 10, 10} : Rgb{150, 150, 156});
-        for (const char* layer : {"_far", "_mid", "_ground"}) {
-            const Canvas l = load(data + "/graphics/screens/" + name + layer + ".png");
+    for (const Setting& s : SETTINGS) {
+        const std::string base = data + "/graphics/screens/" + s.name;
+        Canvas screen(800, 600, s.sky);
+        for (const char* layer : {"_sky", "_far", "_mid", "_ground"}) {
+            if (!std::filesystem::exists(base + layer + ".png")) continue;
+            const Canvas l = load(base + layer + ".png");
             screen.blit(l, 0, 600 - l.height(), key::transparent);
         }
-        screen.blit(fighter, 400 - fighter.width() / 2, 500 - fighter.height(), key::transparent);
-        const Canvas front = load(data + "/graphics/screens/" + std::string(name) + "_front.png");
+        for (int x : {300, 390})
+            screen.blit(fighter, x - fighter.width() / 2, 500 - fighter.height(), key::transparent);
+        const Canvas front = load(base + "_front.png");
         screen.blit(front, 0, 600 - front.height(), key::transparent);
+        if (SDL_Surface* t = subtitle ? TTF_RenderUTF8_Solid(subtitle, s.name, white) : nullptr) {
+            for (int y = 0; y < t->h; ++y)
+                for (int x = 0; x < t->w; ++x)
+                    if (static_cast<const Uint8*>(t->pixels)[y * t->pitch + x] != 0)
+                        screen.set(50 + x, 520 + y, Rgb{255, 255, 255});
+            SDL_FreeSurface(t);
+        }
         sheet.place(half_size(screen), 1, false);
     }
+    if (subtitle) TTF_CloseFont(subtitle);
 }
 
 } // namespace

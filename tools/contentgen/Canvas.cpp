@@ -18,6 +18,12 @@ void Canvas::fill(Rgb c) {
 }
 
 void Canvas::fill_rect(int x, int y, int rw, int rh, Rgb c) {
+    if (wraps) {
+        for (int yy = std::max(y, 0); yy < std::min(y + rh, h); ++yy)
+            for (int xx = x; xx < x + std::min(rw, w); ++xx)
+                set(xx, yy, c);
+        return;
+    }
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = std::min(x + rw, w), y1 = std::min(y + rh, h);
     for (int yy = y0; yy < y1; ++yy)

@@ -34,8 +34,13 @@ class Canvas {
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
     Rgb get(int x, int y) const { return pixels[static_cast<std::size_t>(y) * w + x]; }
     void set(int x, int y, Rgb c) {
+        if (wraps) x = wrap_x(x);
         if (inside(x, y)) pixels[static_cast<std::size_t>(y) * w + x] = c;
     }
+    // From now on whatever is drawn past one side continues from the other, so that the
+    // picture tiles sideways without a seam.
+    void wrap_sideways() { wraps = true; }
+    int wrap_x(int x) const { return ((x % w) + w) % w; }
     const std::vector<Rgb>& data() const { return pixels; }
 
     void fill(Rgb c);
@@ -55,6 +60,7 @@ class Canvas {
 
   private:
     int w = 0, h = 0;
+    bool wraps = false;
     std::vector<Rgb> pixels;
 };
 

@@ -1,6 +1,7 @@
 #include "PlainSprites.h"
 
 #include <cmath>
+#include <vector>
 
 #include "KeyColours.h"
 #include "Ordinary.h"
@@ -275,6 +276,32 @@ Canvas flesh(int n) {
     return c;
 }
 
+// A leaf tumbling in the wind: its face, turning away, edge-on, then its paler underside.
+Canvas leaf(int frame) {
+    Canvas c(10, 10, BLUE);
+    const double spin = (25 + 50 * frame) * PI / 180, across[] = {1.0, 0.55, 0.18, 0.6};
+    const Rgb face{196, 112, 34}, turned{168, 90, 28}, underside{172, 136, 64}, rib{120, 62, 20};
+    const double ca = std::cos(spin), sa = std::sin(spin);
+    auto at = [&](double along, double side) {
+        return Point{5 + along * ca - side * sa, 5 + along * sa + side * ca};
+    };
+    std::vector<Point> outline;
+    for (int i = 0; i <= 16; ++i) { // a pointed oval, 9 long and 5 wide when flat
+        const double t = i / 16.0, w = 2.6 * std::pow(std::sin(PI * t), 0.8) * across[frame];
+        outline.push_back(at(-4.5 + 9 * t, w));
+    }
+    for (int i = 15; i > 0; --i) {
+        const double t = i / 16.0, w = 2.6 * std::pow(std::sin(PI * t), 0.8) * across[frame];
+        outline.push_back(at(-4.5 + 9 * t, -w));
+    }
+    const Rgb sides[] = {face, turned, rib, underside};
+    c.fill_polygon(outline, sides[frame]);
+    if (frame == 0) c.draw_line(at(-3.5, 0), at(3, 0), rib);
+    const Point stem = at(-5.2, 0);
+    c.set(static_cast<int>(stem.x), static_cast<int>(stem.y), rib);
+    return c;
+}
+
 Canvas make_plain_sprite(int n) {
     if (n == 0 || (n >= 28 && n <= 30)) return spare(n);
     if (n <= 4) return fire_bolt(n - 1);
@@ -289,7 +316,8 @@ Canvas make_plain_sprite(int n) {
     if (n <= 45) return splash(n - 41);
     if (n <= 49) return death_burst(n - 46);
     if (n <= 61) return hellfire(n - 50);
-    return flesh(n);
+    if (n <= 65) return flesh(n);
+    return leaf(n - 66);
 }
 } // namespace
 

@@ -4,8 +4,8 @@
 #include "Canvas.h"
 
 namespace contentgen {
-constexpr int PLAIN_SPRITES = 66;
-// Effect, projectile and prop picture n (0 … 65), ordinary colours on pure blue.
+constexpr int PLAIN_SPRITES = 70;
+// Effect, projectile and prop picture n (0 … 69), ordinary colours on pure blue.
 Canvas draw_plain_sprite(int n);
 // The blood-red flying sword of graphics/sprites/sword.png.
 Canvas draw_blood_sword();
