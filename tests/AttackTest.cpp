@@ -337,6 +337,32 @@ TEST_F(AttackTest, ABlockedTelekineticSwordWoundsItsOwner) {
     EXPECT_EQ(owner->state, STUN);
 }
 
+// Every enemy under an attack is tested, even once the attack has ended or struck: a fire bolt
+// over two overlapping enemies burns both (and bursts twice), a telekinetic sword cuts both.
+TEST_F(AttackTest, AnAttackStrikesEveryEnemyItOverlaps) {
+    const struct {
+        AttackType type;
+        int wound;
+        size_t bursts;
+    } cases[] = {{ATK_FIREBOLT, 7, 2}, {ATK_TELEKINESIS, 5, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        Agent* owner = fighter(100, 1, false);
+        Agent* first = fighter(500, 2, true, 100);
+        Agent* second = fighter(500, 2, true, 100);
+        new Attack(c.type, owner, point_on(first, 2));
+        Attack::DB.run();
+        EXPECT_EQ(first->hp, 100 - c.wound);
+        EXPECT_EQ(second->hp, 100 - c.wound);
+        size_t bursts = 0;
+        for (Particle* p : particles(Particle::foreground))
+            bursts += p->animation == Animation::bolt_hit;
+        EXPECT_EQ(bursts, c.bursts);
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
     Agent* caster = fighter(300, 3, false);
     new Attack(ATK_SUMMON, caster, caster->pos);

@@ -1,4 +1,8 @@
 // The level in play: layers, frame update, camera, weather, judgement and speech.
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "LevelWorld.h"
 #include "world/Effect.h"
 
@@ -333,4 +337,30 @@ TEST_F(LevelTest, TabSkipsTheLineAndEveryLaterOneUntilTheNextFrame) {
     level->run();
     EXPECT_FALSE(level->speech_skipped);
     Mix_FreeChunk(line);
+}
+
+// The first storm frame of a run rains before it draws the lightning's countdown, so its first
+// raindrop falls where a drop made from the same state of rand() falls. Only the first storm of
+// a process draws the countdown: the storm runs in a fresh one.
+TEST_F(LevelTest, TheFirstStormRainsBeforeItDrawsTheLightningCountdown) {
+    std::srand(5);
+    Effect::rain();
+    ASSERT_EQ(particles(Particle::foreground).size(), 1u);
+    const Particle* drop = particles(Particle::foreground)[0];
+    const std::string expected =
+        "drop x=" + std::to_string(drop->pos.x) + " vy=" + std::to_string(drop->vel.y) + ";";
+    Particle::start();
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            level->weather = Level::WEATHER_STORM;
+            std::srand(5);
+            level->update();
+            for (Particle* p : particles(Particle::foreground))
+                std::fprintf(stderr, "drop x=%d vy=%d;\n", p->pos.x, p->vel.y);
+            _exit(0);
+        },
+        testing::ExitedWithCode(0), expected);
+    GTEST_FLAG_SET(death_test_style, style);
 }

@@ -10,6 +10,7 @@
 #include "OggWriter.h"
 #include "TempDataFolder.h"
 #include "Wave.h"
+#include "core/Error.h"
 #include "core/Sound.h"
 
 namespace {
@@ -256,4 +257,25 @@ TEST(SoundStart, MixerThatCannotOpenHalts) {
             Sound::start();
         },
         ::testing::ExitedWithCode(1), "Sound: Failed to initialise SDL_mixer");
+}
+
+// A halt while music, a loop and effects play ends with its message and status 1 every time:
+// exit's clean-up, run under the mixer's thread, crashed now and then.
+TEST_F(SoundTest, HaltWhileSoundsPlayAlwaysExitsWithOne) {
+    write_samples();
+    write_tracks();
+    for (int attempt = 0; attempt < 60; ++attempt)
+        EXPECT_EXIT(
+            {
+                route_log_to_stderr();
+                Sound::start();
+                Sound::play_music(0, true);
+                Sound::loop_rain();
+                Sound::play_clash();
+                Sound::play_child_yell();
+                SDL_Delay(static_cast<Uint32>(attempt % 9)); // at different points of a mix period
+                Error::halt("Story: halted while playing");
+            },
+            ::testing::ExitedWithCode(1), "Story: halted while playing")
+            << "attempt " << attempt;
 }

@@ -64,7 +64,7 @@ void report_tables() {
 // Runs the loading with the log on the error stream, where death tests look.
 void start_and_report() {
     route_log_to_stderr();
-    std::atexit(report_tables);
+    std::at_quick_exit(report_tables);
     SpriteSheet::start();
 }
 

@@ -269,10 +269,10 @@ bool Attack::check_hits() {
         if (!a->alive || !is_foe(a, team_of(owner))) continue;
         const int contact = a->collide(carrier->pos);
         if (contact == 0) continue;
+        // Every agent is tested, even once the attack has ended or struck: a bolt over two
+        // overlapping enemies burns both.
         hit(a, contact);
         any = true;
-        // An attack that has ended harms nobody else; a telekinetic sword strikes once.
-        if (!alive || type == ATK_TELEKINESIS) break;
     }
     return any;
 }

@@ -9,7 +9,8 @@ public:
     // Logs the message, then takes one tab off the following lines.
     static void close(const std::string& message);
     static void note(const std::string& message);
-    // Logs the message and ends the process with exit status 1.
+    // Logs the message and ends the process at once with exit status 1, even while sound plays:
+    // handlers registered with at_quick_exit run, those registered with atexit do not.
     [[noreturn]] static void halt(const std::string& message);
 
 private:

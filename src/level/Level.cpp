@@ -133,11 +133,15 @@ void Level::fade_sky() {
 
 void Level::storm() {
     // These outlive the level, so a storm goes on where the last one left off.
-    static int lightning_delay = std::rand() % 100;
+    static bool stormed = false;
+    static int lightning_delay = 0;
     static int lightning_time = 0;
     static int lightning_pos1 = 0;
     static int lightning_pos2 = 0;
     Effect::rain();
+    // The first storm of the run draws its countdown after that frame's first raindrop.
+    if (!stormed) lightning_delay = std::rand() % 100;
+    stormed = true;
     lightning_delay += std::rand() % 3;
     if (lightning_delay % 200 == 0) {
         Graphics::screen->fill(Pixel::make(255, 255, 255));

@@ -36,9 +36,7 @@ bool generate_audio(const std::string& data_folder) {
     }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point begin = Clock::now();
-    if (!Voice::start()) return false;
-    const bool effects = SoundEffects::write_all(data_folder);
-    Voice::end();
+    const bool effects = SoundEffects::write_all(data_folder) && !Voice::failed();
     const Clock::time_point effects_done = Clock::now();
     if (!effects || !write_music(data_folder)) return false;
     const std::chrono::duration<double> effects_time = effects_done - begin, music_time = Clock::now() - effects_done;

@@ -3,8 +3,13 @@
 #include <vector>
 
 namespace contentgen {
-// Speaks a text with the espeak-ng library into a mono signal at the wave rate. Synthesis is
-// synchronous and collected through espeak's callback, so the result is the same every run.
+// Speaks a text with the espeak-ng library into a mono signal at the wave rate.
+//
+// espeak-ng keeps state from one synthesis to the next (the flutter and echo of the last
+// voice) and draws the breath noise of its female voices from the C library's rand(), which
+// its sound-server probe at start-up draws from too on a machine's first run. So every
+// synthesis runs in a child process of its own that starts the library afresh and pins rand()
+// right before speaking: a sound comes out the same alone or after others, on any machine.
 class Voice {
 public:
     struct Settings {
@@ -13,12 +18,13 @@ public:
         int range;          // 0..100, pitch movement
         int rate;           // words per minute
     };
-    static bool start();
-    static void end();
+    // Empty when espeak-ng could not speak the text (the reason is printed).
     static std::vector<float> speak(const std::string& text, const Settings& settings);
+    // Whether a synthesis in this process has failed.
+    static bool failed();
 
 private:
-    static bool ready;
-    static int rate;
+    static std::vector<float> give_up(const std::string& text, const char* reason);
+    static bool any_failed;
 };
 }
