@@ -78,20 +78,35 @@ Agent* player(int x, bool facing_left, bool second) {
     return a;
 }
 
+// What a pad does: a button held, or the left stick held at (x, y) when there is none.
+struct Hold {
+    const char* what;
+    int button;
+    int x, y;
+    AgentState reached;
+};
+
 // The state a fresh first player's fighter, facing right, reaches within a few frames
-// while the pad holds one control.
-AgentState reached(VirtualPad& pad, void (*hold)(VirtualPad&), void (*let_go)(VirtualPad&)) {
+// while the pad holds.
+AgentState reached(VirtualPad& pad, const Hold& hold) {
     Agent* a = player(300, false, false);
     // A frame with nothing held lets the sword's release latch go.
     AI::run_all();
     Agent::run_all();
-    hold(pad);
+    const auto button = static_cast<VirtualPad::Control>(hold.button);
+    if (hold.button >= 0)
+        pad.press(button);
+    else
+        pad.tilt(hold.x, hold.y);
     for (int i = 0; i < 6 && a->state == IDLE; ++i) {
         AI::run_all();
         Agent::run_all();
     }
     const AgentState s = a->state;
-    let_go(pad);
+    if (hold.button >= 0)
+        pad.release(button);
+    else
+        pad.tilt(0, 0);
     AI::run_all();
     Agent::delete_all();
     AI::kill_all();
@@ -107,30 +122,18 @@ TEST_F(PadTest, PadsPluggedInDuringPlayDriveTheirPlayers) {
         Pads::rescan();
         ASSERT_EQ(Pads::count(), 1);
 
-        struct Case {
-            const char* what;
-            void (*hold)(VirtualPad&);
-            void (*let_go)(VirtualPad&);
-            AgentState expected;
+        const int STICK = -1;
+        const Hold holds[] = {
+            {"d-pad forward walks", VirtualPad::RIGHT, 0, 0, WALK},
+            {"d-pad backward turns", VirtualPad::LEFT, 0, 0, TURN},
+            {"d-pad up jumps", VirtualPad::UP, 0, 0, JUMP},
+            {"bottom button swings", VirtualPad::A, 0, 0, SLASH},
+            {"stick forward walks", STICK, 30000, 0, WALK},
+            {"stick up jumps", STICK, 0, -30000, JUMP},
+            {"stick barely pushed does nothing", STICK, 9000, 0, IDLE},
         };
-        const Case cases[] = {
-            {"d-pad forward walks", [](VirtualPad& p) { p.press(VirtualPad::RIGHT); },
-             [](VirtualPad& p) { p.release(VirtualPad::RIGHT); }, WALK},
-            {"d-pad backward turns", [](VirtualPad& p) { p.press(VirtualPad::LEFT); },
-             [](VirtualPad& p) { p.release(VirtualPad::LEFT); }, TURN},
-            {"d-pad up jumps", [](VirtualPad& p) { p.press(VirtualPad::UP); },
-             [](VirtualPad& p) { p.release(VirtualPad::UP); }, JUMP},
-            {"bottom button swings", [](VirtualPad& p) { p.press(VirtualPad::A); },
-             [](VirtualPad& p) { p.release(VirtualPad::A); }, SLASH},
-            {"stick forward walks", [](VirtualPad& p) { p.tilt(30000, 0); },
-             [](VirtualPad& p) { p.tilt(0, 0); }, WALK},
-            {"stick up jumps", [](VirtualPad& p) { p.tilt(0, -30000); },
-             [](VirtualPad& p) { p.tilt(0, 0); }, JUMP},
-            {"stick barely pushed does nothing", [](VirtualPad& p) { p.tilt(9000, 0); },
-             [](VirtualPad& p) { p.tilt(0, 0); }, IDLE},
-        };
-        for (const Case& c : cases)
-            EXPECT_EQ(reached(first, c.hold, c.let_go), c.expected) << c.what;
+        for (const Hold& h : holds)
+            EXPECT_EQ(reached(first, h), h.reached) << h.what;
 
         // A second pad plugged in plays the second player and nobody else.
         VirtualPad second;

@@ -46,6 +46,8 @@ struct Pad {
 Pad pads[Pads::PLAYERS];
 int open_pads = 0;
 std::deque<SDLKey> presses;
+// A level takes one press a frame; presses beyond these are too old to mean anything.
+const size_t MOST_WAITING = 16;
 
 // The device folder is looked at once a second; a change is acted on once it has settled
 // for a look, so that the system has finished setting the new device up.
@@ -146,7 +148,8 @@ void Pads::update() {
         Pad& pad = pads[i];
         for (int c = 0; c < CONTROLS; ++c) {
             const bool now = reads(pad, static_cast<Control>(c));
-            if (now && !pad.held[c]) presses.push_back(PRESS_KEYS[c]);
+            if (now && !pad.held[c] && presses.size() < MOST_WAITING)
+                presses.push_back(PRESS_KEYS[c]);
             pad.held[c] = now;
         }
     }
