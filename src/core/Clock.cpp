@@ -17,5 +17,3 @@ void Clock::release() {
     left_out = SDL_GetTicks() - stopped_at;
     stopped = false;
 }
-
-bool Clock::held() { return stopped; }

@@ -11,7 +11,6 @@ class Clock {
     static void hold();
     // Lets the clock go on from where it was held, leaving out the time it stood still.
     static void release();
-    static bool held();
 
   private:
     static bool stopped;

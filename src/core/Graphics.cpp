@@ -22,9 +22,11 @@ const Coord ROOM(16, 60);
 const double SCALE_STEP = 0.5;
 
 // How sdl12-compat presents the display surface, unless the player's environment says
-// otherwise. SDL 2's software renderer drawing straight into the window's shared-memory
-// image costs a third of its OpenGL renderer's texture upload and draw, at every scale and
-// most of all where OpenGL is itself software (llvmpipe); it also leaves Mesa unloaded.
+// otherwise. Where OpenGL runs in software (llvmpipe, as under Xvfb), SDL 2's software
+// renderer drawing straight into the window's shared-memory image costs a third to a half
+// of its OpenGL renderer's texture upload and draw, at scales 1 to 3.5, and leaves Mesa
+// unloaded (some 90 MB less memory). With a graphics card, SDL_RENDER_DRIVER=opengl may
+// present large scales more cheaply.
 void choose_presentation() {
     setenv("SDL_RENDER_DRIVER", "software", 0);
     setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
