@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "StoryWorld.h"
+#include "core/Clock.h"
 #include "level/Level.h"
 #include "level/Story.h"
 
@@ -16,6 +17,26 @@ bool play_and_escape(Story* story, int level) {
     ScriptedEvents player{SDLK_ESCAPE};
     return story->start_level(level);
 }
+
+// A player who presses keys as a ScriptedEvents does and looks at the world each frame.
+class Onlooker : public ScriptedEvents {
+  public:
+    struct Sight {
+        Uint32 clock;
+        Uint32 real;
+        size_t agents;
+        int frame_counter;
+        const Frame* frame;
+    };
+    using ScriptedEvents::ScriptedEvents;
+    bool poll(SDL_Event& event) override {
+        const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
+        seen.push_back({Clock::now(), SDL_GetTicks(), Agent::agents.size(),
+                        a ? a->frame_counter : -1, a ? a->frame : nullptr});
+        return ScriptedEvents::poll(event);
+    }
+    std::vector<Sight> seen;
+};
 
 double seconds_of(const std::function<void()>& f) {
     const auto begin = std::chrono::steady_clock::now();
@@ -234,4 +255,45 @@ TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
                 EXPECT_EQ(log.find(complaint), std::string::npos) << name << ": " << log;
         }
     }
+}
+
+TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
+    write_index("S");
+    write_story("S", {"Held"}, "0");
+    // A player and an enemy who do nothing; the level counts as won 200 ms into play,
+    // which brings the wave, and with it a third fighter, at once.
+    write_level_file("S", "Held", "level.txt",
+                     "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nAGENT\n0\n100\n2\n600\n1\nAI_Dummy\n"
+                     "DELAY WAVE\n200\nWAVES\n1\nWAVEPAUSE\n0");
+    write_level_file("S", "Held", "wave1.txt", "AGENT\n0\n100\n2\n650\n1\nAI_Dummy");
+    Story::start();
+    // P after the first frame, 40 frames paused, P again, 30 frames of play.
+    std::vector<SDL_Event> keys = {ScriptedEvents::key(SDLK_p)};
+    keys.insert(keys.end(), 40, ScriptedEvents::key(SDLK_F1));
+    keys.push_back(ScriptedEvents::key(SDLK_PAUSE));
+    keys.insert(keys.end(), 30, ScriptedEvents::key(SDLK_F1));
+    keys.push_back(ScriptedEvents::key(SDLK_ESCAPE));
+    Onlooker player(keys);
+    Story::stories[0]->start_level(0);
+    const std::vector<Onlooker::Sight>& seen = player.seen;
+    ASSERT_EQ(seen.size(), keys.size());
+
+    const int resumed = 41;
+    for (int i = 1; i <= resumed; ++i) {
+        EXPECT_EQ(seen[i].clock, seen[1].clock) << "frame " << i;
+        EXPECT_EQ(seen[i].agents, 2u) << "frame " << i;
+        EXPECT_EQ(seen[i].frame_counter, seen[0].frame_counter) << "frame " << i;
+        EXPECT_EQ(seen[i].frame, seen[0].frame) << "frame " << i;
+    }
+    EXPECT_GE(seen[resumed].real - seen[1].real, 500u) << "the pause took its time";
+
+    size_t wave = resumed + 1;
+    while (wave < seen.size() && seen[wave].agents == 2)
+        ++wave;
+    ASSERT_LT(wave, seen.size()) << "the wave came once play went on";
+    EXPECT_GE(seen[wave].clock - seen[0].clock, 150u);
+    EXPECT_GE(seen[wave].real - seen[resumed].real, 100u) << "the paused time did not count";
+    EXPECT_TRUE(seen[resumed + 8].frame_counter != seen[resumed].frame_counter ||
+                seen[resumed + 8].frame != seen[resumed].frame)
+        << "the world moves again";
 }

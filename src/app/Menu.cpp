@@ -105,6 +105,8 @@ public:
             step(-1);
             return true;
         case SDLK_SPACE:
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
             return activate();
         default:
             return true;

@@ -1,9 +1,9 @@
 #pragma once
 #include <SDL.h>
 
-// Where the game's window events and keyboard state come from: SDL's own queue in play,
-// or a stand-in (a test's scripted player, a fuzzer that answers every page at once, a
-// recording played back). Installed with Events::use.
+// Where the game's window events and keyboard state come from: SDL's own queue and the
+// gamepads in play, or a stand-in (a test's scripted player, a fuzzer that answers every
+// page at once, a recording played back). Installed with Events::use.
 class EventSource {
   public:
     virtual ~EventSource() = default;

@@ -1,31 +1,79 @@
 #include "core/Events.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/Error.h"
+#include "core/Graphics.h"
+#include "core/Pads.h"
+#include "core/Sound.h"
 
 namespace {
-// SDL's own event queue and keyboard.
+// How often a wait looks at the pads, which SDL 1.2 does not wake it for.
+const Uint32 WAIT_STEP_MS = 10;
+
+// SDL's own event queue and keyboard, with the gamepads pressing and holding keys.
 class SdlEvents : public EventSource {
   public:
-    bool poll(SDL_Event& event) override { return SDL_PollEvent(&event) == 1; }
-    bool wait(SDL_Event& event) override { return SDL_WaitEvent(&event) == 1; }
+    bool poll(SDL_Event& event) override {
+        // The pads are read at every look, so that no press waits behind the queue.
+        Pads::update();
+        return SDL_PollEvent(&event) == 1 || Pads::take_press(event);
+    }
+    bool wait(SDL_Event& event) override {
+        while (!poll(event))
+            SDL_Delay(WAIT_STEP_MS);
+        return true;
+    }
     bool discard() override {
         bool close = false;
         SDL_Event event;
         while (SDL_PollEvent(&event))
             close = close || event.type == SDL_QUIT;
+        Pads::update();
+        Pads::forget_presses();
         return close;
     }
     const Uint8* keys() override {
         SDL_PumpEvents();
-        return SDL_GetKeyState(nullptr);
+        Pads::update();
+        int count = 0;
+        const Uint8* keyboard = SDL_GetKeyState(&count);
+        state.fill(0);
+        std::copy(keyboard, keyboard + std::min<int>(count, SDLK_LAST), state.begin());
+        Pads::hold_keys(state.data());
+        return state.data();
     }
+
+  private:
+    std::array<Uint8, SDLK_LAST> state{};
 };
 
 SdlEvents sdl_events;
 EventSource* current = &sdl_events;
 bool close_requested = false;
+
+// Keys that work wherever the game listens: the window's scale and the volume.
+bool answered_anywhere(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN) return false;
+    switch (event.key.keysym.sym) {
+    case SDLK_F10:
+        Graphics::cycle_scale();
+        return true;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+        Sound::volume_down();
+        return true;
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+    case SDLK_KP_PLUS:
+        Sound::volume_up();
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 EventSource* Events::use(EventSource* source) {
@@ -34,8 +82,9 @@ EventSource* Events::use(EventSource* source) {
     return previous;
 }
 
-void Events::remember(const SDL_Event& event) {
+bool Events::remember(const SDL_Event& event) {
     if (event.type == SDL_QUIT) close_requested = true;
+    return answered_anywhere(event);
 }
 
 bool Events::poll(SDL_Event& event) {
@@ -58,8 +107,7 @@ bool Events::wait_for_key() {
             close_requested = true;
             break;
         }
-        remember(event);
-        if (event.type == SDL_KEYDOWN) return true;
+        if (!remember(event) && event.type == SDL_KEYDOWN) return true;
     }
     return false;
 }

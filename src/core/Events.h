@@ -5,7 +5,8 @@
 
 // The one place the game takes window events and samples the keyboard. It remembers a
 // request to close the window (the close button, or SIGTERM / SIGINT, which SDL turns
-// into the same request) so that every loop can see it and unwind in order.
+// into the same request) so that every loop can see it and unwind in order, and answers
+// the keys that work anywhere: F10 (the window's scale), minus and equals (the volume).
 class Events {
   public:
     // Installs `source` (not owned; null brings back SDL's own queue) and returns the one
@@ -16,7 +17,8 @@ class Events {
     static bool poll(SDL_Event& event);
     // Drops every pending event; a close request among them is still remembered.
     static void discard();
-    // Waits for a key press. False at once when the game is closing, so callers unwind.
+    // Waits for a key press other than those that work anywhere. False at once when the
+    // game is closing, so callers unwind.
     static bool wait_for_key();
     // The keyboard's state for this frame, indexed by SDLKey.
     static const Uint8* sample_keys();
@@ -27,5 +29,6 @@ class Events {
     static void reset();
 
   private:
-    static void remember(const SDL_Event& event);
+    // True when the event was a key that works anywhere, and has been answered.
+    static bool remember(const SDL_Event& event);
 };

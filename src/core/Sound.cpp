@@ -9,12 +9,17 @@ std::vector<Mix_Music*> Sound::mus;
 int Sound::looper = -1;
 bool Sound::looping = false;
 int Sound::playing = 0;
+int Sound::volume = Sound::VOLUME_STEPS;
+bool Sound::music_on = true;
+bool Sound::held = false;
 
 namespace {
 const int FREQUENCY = 22050;
 const int CHANNELS = 2;
 const int CHUNK_SIZE = 4096;
 const int MUSIC_VOLUME = 64;
+// The music of a paused game plays at this part of its volume.
+const int HUSHED = 4;
 const int FIRST_FREE_CHANNEL = -1;
 const int FOREVER = -1;
 const int NO_TIME_LIMIT = -1;
@@ -93,7 +98,9 @@ void Sound::start() {
         Error::halt("Sound: Failed to initialise SDL_mixer");
     load_samples();
     load_tracks();
-    Mix_VolumeMusic(MUSIC_VOLUME);
+    music_on = true;
+    held = false;
+    apply_volume();
 }
 
 void Sound::load_samples() {
@@ -239,10 +246,33 @@ void Sound::play_music(int track, bool loop) {
 }
 
 bool Sound::toggle_music() {
-    if (Mix_VolumeMusic(-1) != 0) {
-        Mix_VolumeMusic(0);
-        return false;
-    }
-    Mix_VolumeMusic(MUSIC_VOLUME);
-    return true;
+    music_on = !music_on;
+    apply_volume();
+    return music_on;
+}
+
+void Sound::volume_up() {
+    if (volume < VOLUME_STEPS) ++volume;
+    apply_volume();
+}
+
+void Sound::volume_down() {
+    if (volume > 0) --volume;
+    apply_volume();
+}
+
+void Sound::hold(bool hold) {
+    if (hold == held) return;
+    held = hold;
+    if (held)
+        Mix_Pause(-1);
+    else
+        Mix_Resume(-1);
+    apply_volume();
+}
+
+void Sound::apply_volume() {
+    Mix_Volume(-1, MIX_MAX_VOLUME * volume / VOLUME_STEPS);
+    const int music = music_on ? MUSIC_VOLUME * volume / VOLUME_STEPS : 0;
+    Mix_VolumeMusic(held ? music / HUSHED : music);
 }

@@ -53,8 +53,18 @@ class Sound {
 
     // Leaves the track running when it is already the one playing.
     static void play_music(int track, bool loop);
-    // Music off (volume 0, returns false) or back on (volume 64, returns true).
+    // Music off (returns false) or back on at the volume's level (returns true).
     static bool toggle_music();
+
+    // The volume of the effects and the music together, in steps from 0 (silent) to
+    // VOLUME_STEPS (as loud as they were made).
+    static const int VOLUME_STEPS = 8;
+    static int volume;
+    static void volume_up();
+    static void volume_down();
+    // A paused game: every effect holds where it is and the music plays softly; false
+    // lets them go on.
+    static void hold(bool held);
 
   private:
     static void load_samples();
@@ -62,4 +72,8 @@ class Sound {
     static void play(int slot);
     static void play_one_of(int first, int variants);
     static void loop(int slot);
+    static void apply_volume();
+
+    static bool music_on;
+    static bool held;
 };

@@ -55,6 +55,62 @@ void show_intro(const std::string& path) {
 void draw_result(Image* message) {
     message->draw(Coord(PAGE_LEFT, Graphics::screen->h() - 50));
 }
+
+// A level held still: no controller, world or rule clock runs, the effects hold and the
+// music plays softly, and the frozen picture says so. Ending it lets everything go on.
+class Pause {
+  public:
+    Pause() = default;
+    Pause(const Pause&) = delete;
+    Pause& operator=(const Pause&) = delete;
+    ~Pause() { end(); }
+
+    bool on() const { return paused; }
+
+    void begin() {
+        if (paused) return;
+        paused = true;
+        Clock::hold();
+        Sound::hold(true);
+        show_notice();
+    }
+    void end() {
+        if (!paused) return;
+        paused = false;
+        Clock::release();
+        Sound::hold(false);
+    }
+
+    // P and Pause switch it; losing the window (its focus, or to an icon) begins it.
+    void handle(const SDL_Event& event) {
+        if (event.type == SDL_KEYDOWN &&
+            (event.key.keysym.sym == SDLK_p || event.key.keysym.sym == SDLK_PAUSE)) {
+            if (paused)
+                end();
+            else
+                begin();
+        } else if (event.type == SDL_ACTIVEEVENT && !event.active.gain &&
+                   (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE))) {
+            begin();
+        }
+    }
+
+  private:
+    // Drawn once: the picture stays as it is until play goes on.
+    static void show_notice() {
+        Image* line = TextMaker::make_utf8(NOTICE, 255, 255, 255);
+        const int y = Graphics::screen->h() / 2 - line->h() / 2;
+        Graphics::screen->draw_box(Coord(0, y - NOTICE_MARGIN),
+                                   Coord(Graphics::screen->w(), line->h() + 2 * NOTICE_MARGIN),
+                                   Pixel::black);
+        line->draw(Coord(Graphics::screen->w() / 2 - line->w() / 2, y));
+        delete line;
+    }
+
+    static constexpr const char* NOTICE = "Paused - P: play on, R: restart, Escape: leave";
+    static const int NOTICE_MARGIN = 10;
+    bool paused = false;
+};
 } // namespace
 
 std::vector<Story*> Story::stories;
@@ -134,54 +190,61 @@ bool Story::start_level(int index) {
     int wave = 0;
     Uint32 pause_start = 0;
     bool lose_done = false;
+    Pause pause;
     auto result = [&]() { return (level->won() && wave >= level->waves) || level->script_won; };
 
     for (;;) {
         if (Events::quitting()) {
             // What the frames have unlocked is saved; a script cut short decides nothing.
+            pause.end();
             delete level;
             Error::close(CLOSING);
             return false;
         }
-        level->run();
-        if (level->won() || level->stagnant()) {
-            if (wave < level->waves) {
-                bool release = Level::wave_pause == 0;
-                if (pause_start == 0) {
-                    if (!release) pause_start = Clock::now();
-                } else {
-                    release = release || Clock::now() > pause_start + Level::wave_pause;
+        if (!pause.on()) {
+            level->run();
+            if (level->won() || level->stagnant()) {
+                if (wave < level->waves) {
+                    bool release = Level::wave_pause == 0;
+                    if (pause_start == 0) {
+                        if (!release) pause_start = Clock::now();
+                    } else {
+                        release = release || Clock::now() > pause_start + Level::wave_pause;
+                    }
+                    if (release) {
+                        ++wave;
+                        level->win_time = 0;
+                        level->runScript(dir, "wave" + Utility::str(wave) + ".txt");
+                        pause_start = 0;
+                    }
+                } else if (level->won()) {
+                    draw_result(Stringz::levelWon);
+                    unlock(index);
                 }
-                if (release) {
-                    ++wave;
-                    level->win_time = 0;
-                    level->runScript(dir, "wave" + Utility::str(wave) + ".txt");
-                    pause_start = 0;
+            } else if (level->lost()) {
+                draw_result(Stringz::levelLost);
+                if (!lose_done) {
+                    level->runScript(dir, "lose.txt");
+                    lose_done = true;
                 }
-            } else if (level->won()) {
-                draw_result(Stringz::levelWon);
-                unlock(index);
             }
-        } else if (level->lost()) {
-            draw_result(Stringz::levelLost);
-            if (!lose_done) {
-                level->runScript(dir, "lose.txt");
-                lose_done = true;
-            }
+            if (level->script_won) unlock(index);
         }
-        if (level->script_won) unlock(index);
         Graphics::refresh();
 
         SDL_Event event;
-        if (Events::poll(event) && event.type == SDL_KEYDOWN) {
-            if (event.key.keysym.sym == SDLK_ESCAPE) {
+        if (Events::poll(event)) {
+            pause.handle(event);
+            if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
+                pause.end();
                 Sound::play_sword_wield();
                 const bool won = result();
                 delete level;
                 Error::close("Story: Level closed");
                 return won;
             }
-            if (event.key.keysym.sym == SDLK_r) {
+            if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_r) {
+                pause.end();
                 Sound::play_sword_wield();
                 delete level;
                 level = new Level();

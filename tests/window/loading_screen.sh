@@ -11,14 +11,20 @@ start_display
 start_game
 
 # Photographs until the loading is over; a photograph taken after "Done." may already
-# show the menu, so only those taken before it count.
+# show the menu, so only those taken before it count. Loading is quicker than a
+# photograph, so the game runs in short steps and stands still while it is photographed.
 shots=0
-for _ in $(seq 300); do
-  grep -q $'^\t\tLoading sprite sheets...$' "$tmp/log" || { sleep 0.05; continue; }
-  import -window "$window" "$tmp/shot$shots.png" 2>/dev/null || break
-  grep -q $'^\t\t\tDone.$' "$tmp/log" && break
-  shots=$((shots + 1))
+for _ in $(seq 1000); do
+  kill -STOP "$game_pid"
+  if grep -q $'^\t\tLoading sprite sheets...$' "$tmp/log"; then
+    grep -q $'^\t\t\tDone.$' "$tmp/log" && break
+    import -window "$window" "$tmp/shot$shots.png" 2>/dev/null || break
+    shots=$((shots + 1))
+  fi
+  kill -CONT "$game_pid"
+  sleep 0.01
 done
+kill -CONT "$game_pid"
 grep -q $'^\t\t\tDone.$' "$tmp/log" || fail "no \"Done.\" one level inside \"Loading sprite sheets...\""
 
 # The marker is 32 rows high from y = 400; its left edge is the first column that is not black.

@@ -18,22 +18,31 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Starts a private X server whose screen is $1 (1024x768 unless given).
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
   [ -s "$tmp/display" ] || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$tmp/display")"
 }
 
-# Starts the game in its data folder, logging to $tmp/log, and sets `window` to its window.
+stop_display() {
+  kill "$xvfb_pid" 2>/dev/null
+  wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+  rm -f "$tmp/display"
+}
+
+# Starts the game in its data folder with the options given, logging to $tmp/log, and
+# sets `window` to its window.
 start_game() {
   unset SDL_VIDEODRIVER
   export SDL_AUDIODRIVER=dummy
   # In a sanitizer build, the X11 client libraries' own allocations at exit are not ours
   # to judge (some come from modules already unloaded); the unit tests check our leaks.
   export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-  (cd "$data" && exec "$game") >"$tmp/log" 2>"$tmp/err" &
+  (cd "$data" && exec "$game" "$@") >"$tmp/log" 2>"$tmp/err" &
   game_pid=$!
   window=$(timeout 60 xdotool search --sync --name '^Ironvale II$' | head -n 1)
   [ -n "$window" ] || fail "no window titled 'Ironvale II'"
@@ -42,6 +51,11 @@ start_game() {
 # Presses keys in the game's window, as a player does (xdotool key names).
 press() {
   xdotool windowfocus --sync "$window" key --delay 150 "$@"
+}
+
+# The size of the window's picture, as "WIDTHxHEIGHT".
+window_size() {
+  xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
 }
 
 # Waits until the log has a line equal to $1 (at most $2 tenths of a second).
