@@ -1,6 +1,7 @@
 // Text files: checksums, byte-order marks, line ends, numbers, writing, and reading too far.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -139,13 +140,22 @@ TEST_F(FileTest, WritingWhereNoFileCanBeOpenedDoesNothing) {
     EXPECT_FALSE(out.is_open());
 }
 
-TEST_F(FileTest, AMissingFileIsLoggedAndNeverEmpty) {
-    const std::string path = dir + "/nothing.txt";
-    testing::internal::CaptureStdout();
-    FileIn in(path);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open: " + path + "\nFailure!\n");
-    EXPECT_FALSE(in.is_open());
-    EXPECT_FALSE(in.empty());
+// A folder opens but cannot be read: it counts as missing, and no exception escapes.
+TEST_F(FileTest, AMissingOrUnreadableFileIsLoggedAndNeverEmpty) {
+    const std::string folder = dir + "/save.txt";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    const struct {
+        std::string path;
+        std::string failure;
+    } cases[] = {{dir + "/nothing.txt", "Failure!"}, {folder, "Failure! It cannot be read"}};
+    for (const auto& c : cases) {
+        testing::internal::CaptureStdout();
+        FileIn in(c.path);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "Open: " + c.path + "\n" + c.failure + "\n");
+        EXPECT_FALSE(in.is_open()) << c.path;
+        EXPECT_FALSE(in.empty()) << c.path;
+    }
 }
 
 using FileDeathTest = FileTest;
