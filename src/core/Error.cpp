@@ -17,7 +17,10 @@ void Error::open(const std::string& message) { log(message, 1); }
 void Error::close(const std::string& message) { log(message, -1); }
 void Error::note(const std::string& message) { log(message, 0); }
 
+void (*Error::halt_hook)(const std::string&) = nullptr;
+
 void Error::halt(const std::string& message) {
     log(message, 0);
+    if (halt_hook) halt_hook(message);
     std::exit(1);
 }
