@@ -150,13 +150,22 @@ TEST_F(FileTest, ReplacingLeavesTheNewContentAndNothingElse) {
     EXPECT_EQ(listing(dir), "save.txt: 3\n") << "no temporary file is left beside it";
 }
 
-TEST_F(FileTest, AMissingFileIsLoggedAndNeverEmpty) {
-    const std::string path = dir + "/nothing.txt";
-    testing::internal::CaptureStdout();
-    FileIn in(path);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open: " + path + "\nFailure!\n");
-    EXPECT_FALSE(in.is_open());
-    EXPECT_FALSE(in.empty());
+// A folder opens but cannot be read: it counts as missing, and no exception escapes.
+TEST_F(FileTest, AMissingOrUnreadableFileIsLoggedAndNeverEmpty) {
+    const std::string folder = dir + "/save.txt";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    const struct {
+        std::string path;
+        std::string failure;
+    } cases[] = {{dir + "/nothing.txt", "Failure!"}, {folder, "Failure! It cannot be read"}};
+    for (const auto& c : cases) {
+        testing::internal::CaptureStdout();
+        FileIn in(c.path);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "Open: " + c.path + "\n" + c.failure + "\n");
+        EXPECT_FALSE(in.is_open()) << c.path;
+        EXPECT_FALSE(in.empty()) << c.path;
+    }
 }
 
 using FileDeathTest = FileTest;

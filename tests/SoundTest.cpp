@@ -163,9 +163,21 @@ TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
     }
 }
 
-TEST_F(SoundTest, MissingFilesLeaveSilentSlotsTracksAndLoops) {
+TEST_F(SoundTest, MissingFilesAreLoggedAndLeaveSilentSlotsTracksAndLoops) {
     TempDataFolder::add_wav("sfx/thud.ogg", 22050);
+    // A folder in the place of a file cannot be loaded either.
+    std::filesystem::create_directories("music/Track1.ogg");
+    testing::internal::CaptureStdout();
     Sound::start();
+    const std::string log = testing::internal::GetCapturedStdout();
+    for (const std::string& name : SAMPLE_FILES) {
+        const std::string line = "Sound: Failed to load sfx/" + name + ".ogg; it stays silent\n";
+        EXPECT_EQ(log.find(line) != std::string::npos, name != "thud") << line;
+    }
+    for (const std::string& name : TRACK_FILES)
+        EXPECT_NE(log.find("Sound: Failed to load music/" + name + ".ogg; it stays silent\n"),
+                  std::string::npos)
+            << name;
     for (int i = 0; i < Sound::SLOTS; ++i)
         EXPECT_EQ(Sound::sfx[i] != nullptr, i == 11) << "slot " << i;
     ASSERT_EQ(Sound::mus.size(), 7u);

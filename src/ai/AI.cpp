@@ -29,12 +29,6 @@ constexpr int NEVER = 999999;
 // Height of an agent's chest above its feet.
 constexpr int CHEST = 45;
 
-int distance_between(Coord a, Coord b) {
-    const double dx = static_cast<double>(a.x) - b.x;
-    const double dy = static_cast<double>(a.y) - b.y;
-    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
-}
-
 Coord projected(Coord pos, Coord vel, int frames) {
     return Coord(pos.x + frames * vel.x, pos.y + frames * vel.y);
 }
@@ -65,8 +59,8 @@ AI::~AI() = default;
 
 void AI::run() {
     enemy = agent->get_closest(Agent::F_ENEMY);
-    distance = enemy ? distance_between(projected(agent->pos, agent->vel, LOOK_AHEAD),
-                                        projected(enemy->pos, enemy->vel, LOOK_AHEAD))
+    distance = enemy ? Utility::distance(projected(agent->pos, agent->vel, LOOK_AHEAD),
+                                         projected(enemy->pos, enemy->vel, LOOK_AHEAD))
                      : 0;
     agent->input = AgentInput();
 }
@@ -98,7 +92,7 @@ bool AI::air_slash_lock() const {
 
 int AI::dx() const { return agent->pos.x - enemy->pos.x; }
 
-int AI::gap() const { return distance_between(agent->pos, enemy->pos); }
+int AI::gap() const { return Utility::distance(agent->pos, enemy->pos); }
 
 int AI::time_to_hit(const Agent* a) {
     const int frames = Animation::frames_til_attack(a->frame);
@@ -200,7 +194,7 @@ bool AI::lightning_safe() {
                                                : Attack::get_closest(ATK_FIREBOLT, agent);
     if (distance < 301) return false;
     if (!bolt) return true;
-    return distance_between(agent->pos, bolt->pos) > 500;
+    return Utility::distance(agent->pos, bolt->pos) > 500;
 }
 
 bool AI::face_enemy(int mode) {
@@ -294,7 +288,7 @@ bool AI::block_bolt(int) {
     for (int k = 0; k < 6; ++k) {
         // The bolt's place relative to the chest, laid over the agent's present picture.
         const Coord over(agent->pos.x + (b.x - p.x), agent->pos.y - CHEST + (b.y - p.y));
-        if (distance_between(p, b) <= 29 || agent->collide(over) == 2) {
+        if (Utility::distance(p, b) <= 29 || agent->collide(over) == 2) {
             target_state(BLOCK);
             return true;
         }
@@ -355,7 +349,7 @@ bool AI::attack(int range, int chance_of_slash) {
     const Coord target = projected(enemy->pos, enemy->vel, lead);
     // A lunge is judged from where the agent stands: it will run in anyway.
     const Coord from = lunge ? agent->pos : projected(agent->pos, agent->vel, lead);
-    if (distance_between(target, from) >= range) return false;
+    if (Utility::distance(target, from) >= range) return false;
     if (!lunge) {
         if (agent->state == IDLE) agent->input.attack = true;
     } else if (agent->state == WALK) {

@@ -667,9 +667,11 @@ void Agent::wound(int damage, AgentState death_state) {
 }
 
 void Agent::heal(int n) {
-    hp += n;
-    if (hp > max_hp) hp = max_hp;
-    if (hp < 0) hp = 0;
+    // In 64 bits: a boss heals by 99999, whatever its hit points.
+    long long healed = static_cast<long long>(hp) + n;
+    if (healed > max_hp) healed = max_hp;
+    if (healed < 0) healed = 0;
+    hp = static_cast<int>(healed);
 }
 
 void Agent::set_hp(int n) {

@@ -17,8 +17,11 @@ void Error::open(const std::string& message) { log(message, 1); }
 void Error::close(const std::string& message) { log(message, -1); }
 void Error::note(const std::string& message) { log(message, 0); }
 
+void (*Error::halt_hook)(const std::string&) = nullptr;
+
 void Error::halt(const std::string& message) {
     log(message, 0);
+    if (halt_hook) halt_hook(message);
     // Not exit(): its clean-up (static and library destructors, the closing of stdio) runs
     // while the libraries' threads, the mixer's above all, may still be running, and crashed
     // now and then. Nothing needs it: the output is flushed here, and the system closes the

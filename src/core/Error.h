@@ -13,6 +13,10 @@ public:
     // handlers registered with at_quick_exit run, those registered with atexit do not.
     [[noreturn]] static void halt(const std::string& message);
 
+    // Called by halt after logging, before the process ends. Null in the game; a test
+    // harness may set it to unwind back to itself instead (the game never returns there).
+    static void (*halt_hook)(const std::string& message);
+
 private:
     static void log(const std::string& message, int delta);
 };

@@ -1,8 +1,9 @@
 #include "core/FileIn.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <iterator>
 #include <vector>
 
 #include "core/Error.h"
@@ -10,19 +11,28 @@
 
 FileIn::FileIn(const std::string& path) : std::ifstream(path), checksum(0) {
     Error::note("Open: " + path);
-    if (good()) {
-        checksum = compute_checksum(path);
-        Error::note("Success. Checksum: " + Utility::str(checksum));
-    } else {
+    if (!good()) {
         Error::note("Failure!");
+    } else if (!compute_checksum(path, checksum)) {
+        // A folder, say: it opens but cannot be read. Left as a file that failed to open.
+        Error::note("Failure! It cannot be read");
+        std::ifstream::close();
+        setstate(std::ios::failbit);
+        return;
+    } else {
+        Error::note("Success. Checksum: " + Utility::str(checksum));
     }
     skip_byte_order_mark(path);
 }
 
-int FileIn::compute_checksum(const std::string& path) {
+bool FileIn::compute_checksum(const std::string& path, int& checksum) {
     std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
+    // Stream reads turn a read error into the bad state; they never throw.
+    std::vector<char> bytes;
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.insert(bytes.end(), block, block + in.gcount());
+    if (in.bad()) return false;
     // Sums over the characters a text-mode read delivers, so a CR before an LF does
     // not count; the end-of-file value -1 is the last term. Wraps like 32-bit ints.
     uint32_t sum = 0;
@@ -36,7 +46,8 @@ int FileIn::compute_checksum(const std::string& path) {
         add(static_cast<unsigned char>(bytes[i]));
     }
     add(-1);
-    return static_cast<int32_t>(sum);
+    checksum = static_cast<int32_t>(sum);
+    return true;
 }
 
 void FileIn::skip_byte_order_mark(const std::string& path) {
@@ -64,6 +75,11 @@ std::string FileIn::getLine() {
     return line;
 }
 
-int FileIn::getInt() { return std::atoi(getLine().c_str()); }
+int FileIn::getInt() {
+    // As atoi, but a number beyond the range of int gives the nearest int (atoi's result
+    // would be undefined).
+    const long n = std::strtol(getLine().c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(n, INT_MIN, INT_MAX));
+}
 
 bool FileIn::empty() const { return eof() || bad(); }

@@ -10,7 +10,8 @@ public:
     // The next line without its terminator (a CR before the LF is dropped too).
     // Halts when the file failed to open or has already been read to its end.
     std::string getLine();
-    // The next line converted as atoi does: leading number or 0.
+    // The next line converted as atoi does: leading number or 0; beyond the range of int,
+    // the nearest int.
     int getInt();
     // True once the end of the file has been reached (or the stream broke).
     bool empty() const;
@@ -18,6 +19,7 @@ public:
     int checksum;
 
 private:
-    static int compute_checksum(const std::string& path);
+    // False when the file cannot be read through.
+    static bool compute_checksum(const std::string& path, int& checksum);
     void skip_byte_order_mark(const std::string& path);
 };

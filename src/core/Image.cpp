@@ -37,6 +37,19 @@ bool in_blit_range(Coord pos) {
            pos.y <= std::numeric_limits<Sint16>::max();
 }
 
+// Whether a square of side t at c can cover part of the span [start, start + length).
+bool touches(long long c, int start, int length, int t) {
+    return c > static_cast<long long>(start) - t && c < static_cast<long long>(start) + length;
+}
+
+// Narrows lo..hi to the squares of side t that can cover part of the span; false when
+// none can.
+bool touching(long long& lo, long long& hi, int start, int length, int t) {
+    lo = std::max(lo, static_cast<long long>(start) - t + 1);
+    hi = std::min(hi, static_cast<long long>(start) + length - 1);
+    return lo <= hi;
+}
+
 bool has_key(const SDL_Surface* s) { return (s->flags & SDL_SRCCOLORKEY) != 0; }
 
 SDL_Surface* blank_like(const SDL_Surface* source) {
@@ -116,35 +129,50 @@ void Image::draw_box(Coord pos, Coord size, Uint32 colour) {
 }
 
 void Image::draw_line(Coord a, Coord b, Uint32 colour, int t) {
-    if (a == b) return;
-    if (t > 1) {
-        // Each square ends, rather than starts, on the ideal line.
-        a = Coord(a.x + 1 - t, a.y + 1 - t);
-        b = Coord(b.x + 1 - t, b.y + 1 - t);
-    }
+    if (a == b || t < 1) return;
+    // Each square ends, rather than starts, on the ideal line. In 64 bits: the ends may lie
+    // anywhere, and only the squares that can touch the surface are visited.
+    const long long shift = 1 - t;
+    const long long ax = a.x + shift;
+    const long long ay = a.y + shift;
+    const long long bx = b.x + shift;
+    const long long by = b.y + shift;
+    const SDL_Rect& clip = surface->clip_rect;
     const Coord square(t, t);
-    if (a.x == b.x) {
-        for (int y = std::min(a.y, b.y); y < std::max(a.y, b.y); ++y)
-            draw_box(Coord(a.x, y), square, colour);
+    if (ax == bx) {
+        long long lo = std::min(ay, by);
+        long long hi = std::max(ay, by) - 1;
+        if (!touching(lo, hi, clip.y, clip.h, t) || !touches(ax, clip.x, clip.w, t)) return;
+        for (long long y = lo; y <= hi; ++y)
+            draw_box(Coord(static_cast<int>(ax), static_cast<int>(y)), square, colour);
         return;
     }
-    if (a.y == b.y) {
-        for (int x = std::min(a.x, b.x); x < std::max(a.x, b.x); ++x)
-            draw_box(Coord(x, a.y), square, colour);
+    if (ay == by) {
+        long long lo = std::min(ax, bx);
+        long long hi = std::max(ax, bx) - 1;
+        if (!touching(lo, hi, clip.x, clip.w, t) || !touches(ay, clip.y, clip.h, t)) return;
+        for (long long x = lo; x <= hi; ++x)
+            draw_box(Coord(static_cast<int>(x), static_cast<int>(ay)), square, colour);
         return;
     }
-    const double dx = a.x - b.x;
-    const double dy = a.y - b.y;
+    const double dx = static_cast<double>(ax - bx);
+    const double dy = static_cast<double>(ay - by);
     if (std::fabs(dx) > std::fabs(dy)) {
         const double m = dy / dx;
-        const double k = a.y - m * a.x;
-        for (int x = std::min(a.x, b.x); x <= std::max(a.x, b.x); ++x)
-            draw_box(Coord(x, static_cast<int>(m * x + k)), square, colour);
+        const double k = ay - m * ax;
+        long long lo = std::min(ax, bx);
+        long long hi = std::max(ax, bx);
+        if (!touching(lo, hi, clip.x, clip.w, t)) return;
+        for (long long x = lo; x <= hi; ++x)
+            draw_box(Coord(static_cast<int>(x), Utility::to_int(m * x + k)), square, colour);
     } else {
         const double m = dx / dy;
-        const double k = a.x - m * a.y;
-        for (int y = std::min(a.y, b.y); y <= std::max(a.y, b.y); ++y)
-            draw_box(Coord(static_cast<int>(m * y + k), y), square, colour);
+        const double k = ax - m * ay;
+        long long lo = std::min(ay, by);
+        long long hi = std::max(ay, by);
+        if (!touching(lo, hi, clip.y, clip.h, t)) return;
+        for (long long y = lo; y <= hi; ++y)
+            draw_box(Coord(Utility::to_int(m * y + k), static_cast<int>(y)), square, colour);
     }
 }
 
@@ -155,14 +183,14 @@ void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, in
     const int step_range = std::max(1, max_step - min_step);
     Coord cur = from;
     for (int i = 0; i < max_steps; ++i) {
-        const double dx = to.x - cur.x;
-        const double dy = to.y - cur.y;
-        if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) <= 10) break;
+        const double dx = static_cast<double>(to.x) - cur.x;
+        const double dy = static_cast<double>(to.y) - cur.y;
+        if (Utility::to_int(std::sqrt(dx * dx + dy * dy)) <= 10) break;
         // The deviation is drawn before the step length.
         const double angle = std::atan2(dy, dx) + Utility::randAngle(-30, 30);
         const int step = min_step + std::rand() % step_range;
-        const Coord next(static_cast<int>(cur.x + std::cos(angle) * step + 0.5),
-                         static_cast<int>(cur.y + std::sin(angle) * step + 0.5));
+        const Coord next(Utility::to_int(cur.x + std::cos(angle) * step + 0.5),
+                         Utility::to_int(cur.y + std::sin(angle) * step + 0.5));
         if (next != cur) {
             draw_line(cur, next, colour, 2);
             draw_line(cur, next, Pixel::white, 1);

@@ -1,6 +1,7 @@
 #include "core/Sound.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "core/Error.h"
 
@@ -85,11 +86,17 @@ enum Slot {
 
 const int BOSS_TAUNTS = 3;
 
-// A missing file is not an error: its slot stays null and plays nothing.
+// A file that cannot be loaded does not stop the game, which goes on without it.
+void note_silent(const char* path) {
+    Error::note(std::string("Sound: Failed to load ") + path + "; it stays silent");
+}
+
+// A missing or unreadable file leaves its slot null: it plays nothing.
 Mix_Chunk* load_sample(const char* path) {
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (!file) return nullptr;
-    return Mix_LoadWAV_RW(file, 1);
+    Mix_Chunk* sample = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+    if (!sample) note_silent(path);
+    return sample;
 }
 } // namespace
 
@@ -112,8 +119,10 @@ void Sound::load_samples() {
 
 void Sound::load_tracks() {
     // A failed load keeps its place, so track numbers never shift.
-    for (const char* path : TRACKS)
+    for (const char* path : TRACKS) {
         mus.push_back(Mix_LoadMUS(path));
+        if (!mus.back()) note_silent(path);
+    }
 }
 
 void Sound::end() {

@@ -16,7 +16,8 @@ class Sound {
     // The track last started through play_music (level scripts and bosses compare with it).
     static int playing;
 
-    // Halts when the mixer cannot open; missing files only leave silent slots.
+    // Halts when the mixer cannot open; a file that cannot be loaded is logged and leaves
+    // its slot silent.
     static void start();
     static void end();
 

@@ -1,8 +1,12 @@
 #include "core/Utility.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+
+#include "core/Error.h"
 
 namespace {
 template <typename T> std::string format(std::ostringstream& stream, T value) {
@@ -31,16 +35,30 @@ std::string Utility::str(double d) {
 }
 
 double Utility::mod(double a, double b) {
-    const int t = static_cast<int>(a / b);
-    return a - t * b;
+    // Truncated in floating point: the quotient may lie far beyond the range of int.
+    return a - std::trunc(a / b) * b;
 }
 
 double Utility::getAngle(int degrees) { return degrees * RADIANS_PER_DEGREE; }
 
 int Utility::distance(Coord a, Coord b) {
-    const double dx = a.x - b.x;
-    const double dy = a.y - b.y;
-    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
+    // Differences in floating point: two points may lie more than 2^31 apart.
+    const double dx = static_cast<double>(a.x) - b.x;
+    const double dy = static_cast<double>(a.y) - b.y;
+    return to_int(std::sqrt(dx * dx + dy * dy));
+}
+
+int Utility::to_int(double d) {
+    if (!(d > INT_MIN - 1.0)) return d != d ? 0 : INT_MIN;
+    if (!(d < INT_MAX + 1.0)) return INT_MAX;
+    return static_cast<int>(d);
+}
+
+int Utility::clamp(int value, int limit, const std::string& what) {
+    const int clamped = std::clamp(value, -limit, limit);
+    if (clamped != value)
+        Error::note(what + " " + str(value) + " is out of range; using " + str(clamped));
+    return clamped;
 }
 
 double Utility::randAngle(int lo, int hi) {

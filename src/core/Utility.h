@@ -16,8 +16,12 @@ public:
     // a - t*b with t = a/b truncated toward zero; the result takes the sign of a.
     static double mod(double a, double b);
     static double getAngle(int degrees);
-    // Euclidean distance in floating point, truncated toward zero.
+    // Euclidean distance in floating point, truncated toward zero (at most INT_MAX).
     static int distance(Coord a, Coord b);
+    // Truncated toward zero; beyond the range of int, the nearest int (NaN gives 0).
+    static int to_int(double d);
+    // `value` limited to -limit..limit; a value out of range is logged under `what`.
+    static int clamp(int value, int limit, const std::string& what);
     // A whole number of degrees from lo to hi - 1 (or exactly hi when lo == hi), in radians.
     static double randAngle(int lo, int hi);
     static std::string copyright();

@@ -58,13 +58,16 @@ Level::Background::~Background() {
 
 void Level::Background::draw() {
     const int width = screen_width();
-    int x = offset / distance;
-    while (x < 0)
-        x += width;
-    while (x > width)
-        x -= width;
-    image->draw(Coord(x, top));
-    image->draw(Coord(x - width, top));
+    // In 64 bits: the lowest int divided by -1 does not fit in an int.
+    long long x = static_cast<long long>(offset) / distance;
+    // Whole screen widths are taken off or added until x lies in 0..width (0 stays 0 and a
+    // multiple of the width becomes the width).
+    if (x < 0)
+        x = (x % width + width) % width;
+    else if (x > width)
+        x = (x - 1) % width + 1;
+    image->draw(Coord(static_cast<int>(x), top));
+    image->draw(Coord(static_cast<int>(x) - width, top));
 }
 
 void Level::Background::shift(int dx) {
@@ -244,7 +247,7 @@ void Level::follow_focal_agent() {
     // More room in front of the agent than behind it.
     const int target =
         a->facing_left ? static_cast<int>(0.667 * width) : static_cast<int>(0.333 * width);
-    shift(static_cast<int>((target - a->pos.x) / CAMERA_LAG));
+    shift(static_cast<int>((target - static_cast<double>(a->pos.x)) / CAMERA_LAG));
 }
 
 void Level::follow_both_players() {
@@ -389,6 +392,14 @@ bool Level::coop() const {
 // ---- Level scripts ----
 
 namespace {
+// Positions and hit points from scripts are kept within this many pixels or points: far
+// beyond any screen, while every sum and difference of them stays far within an int.
+constexpr int SCRIPT_LIMIT = 1000000;
+
+int in_range(int value, const std::string& what) {
+    return Utility::clamp(value, SCRIPT_LIMIT, what);
+}
+
 // Skin numbers of the AGENT command; the water variant cannot be chosen.
 constexpr int SKINS[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
                          13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26};
@@ -430,13 +441,13 @@ bool Level::command(const std::string& line, FileIn& in, const std::string& dir)
     if (line == "BACKGROUND") {
         script_background(in);
     } else if (line == "CAMPFIRE") {
-        new Attack(ATK_CAMPFIRE, nullptr, Coord(in.getInt(), FLOOR_HEIGHT));
+        new Attack(ATK_CAMPFIRE, nullptr, Coord(in_range(in.getInt(), "CAMPFIRE x"), FLOOR_HEIGHT));
     } else if (line == "TEXT") {
         script_text(in);
     } else if (line == "DELAY WAVE") {
         win_time = Clock::now() + in.getInt();
     } else if (line == "SATAN") {
-        script_satan(in.getInt());
+        script_satan(in_range(in.getInt(), "SATAN x"));
     } else if (line == "EXIT") {
         exit_requested = true;
     } else if (line == "WIN") {
@@ -491,7 +502,7 @@ bool Level::command(const std::string& line, FileIn& in, const std::string& dir)
         two_player = true;
     } else if (line == "TELEPORT") {
         const int id = in.getInt();
-        script_teleport(id, in.getInt());
+        script_teleport(id, in_range(in.getInt(), "TELEPORT x"));
     } else if (line == "HEAL") {
         if (Agent* a = existing_agent(in.getInt(), "HEAL/CRIPPLE")) a->set_hp(10000);
     } else if (line == "CRIPPLE") {
@@ -503,7 +514,7 @@ bool Level::command(const std::string& line, FileIn& in, const std::string& dir)
         const int team = in.getInt();
         if (Agent* a = existing_agent(id, "SET TEAM")) a->team = team;
     } else if (line == "CHILD" || line == "WOMAN") {
-        const int x = in.getInt();
+        const int x = in_range(in.getInt(), line + " x");
         const int team = in.getInt();
         const bool facing_left = in.getInt() != 0;
         if (line == "CHILD")
@@ -521,8 +532,8 @@ bool Level::command(const std::string& line, FileIn& in, const std::string& dir)
 
 void Level::script_background(FileIn& in) {
     const std::string file = in.getLine();
-    const int offset = in.getInt();
-    const int bottom = in.getInt();
+    const int offset = in_range(in.getInt(), "BACKGROUND offset");
+    const int bottom = in_range(in.getInt(), "BACKGROUND bottom");
     const int distance = in.getInt();
     if (distance == 0) {
         Error::note("Expected non-zero distance for BACKGROUND");
@@ -568,9 +579,9 @@ void Level::script_team_ai(int team, const std::string& name) {
 
 void Level::script_agent(FileIn& in) {
     int skin = in.getInt();
-    const int hp = in.getInt();
+    const int hp = in_range(in.getInt(), "AGENT hit points");
     const int team = in.getInt();
-    const int x = in.getInt();
+    const int x = in_range(in.getInt(), "AGENT x");
     const bool facing_left = in.getInt() != 0;
     const std::string controller = in.getLine();
     if (skin < 0 || skin >= SKIN_COUNT) {
