@@ -6,6 +6,7 @@
 
 #include "combat/Attack.h"
 #include "combat/Combos.h"
+#include "combat/Death.h"
 #include "combat/StateEntry.h"
 #include "core/Error.h"
 #include "core/Image.h"
@@ -287,41 +288,15 @@ void Agent::behave() {
         if (!input.down || !frame) set_state(ROLL_END);
         break;
     case BEHEADED:
-        behave_beheaded();
-        break;
     case BEHEADED_FALL:
-        vel.x = 0;
-        if (!frame) become_remains(Animation::behead_corpse);
-        break;
     case DYING:
-        behave_dying();
-        break;
     case CORPSE:
-        vel.x = 0;
-        if (std::rand() % 200 == 0) set_state(TWITCH);
-        break;
     case TWITCH:
-        vel.x = 0;
-        if (frame) break;
-        if (state_timer == 1 && std::rand() % 4 != 0)
-            frame = Animation::twitch1;
-        else
-            set_state(CORPSE);
-        break;
     case DISMEMBERED:
-        behave_dismembered();
-        break;
     case BURN:
-        slow_x(2, 1);
-        if (!frame)
-            set_state(GONE);
-        else if (airborn())
-            frame_counter = 0;
-        break;
     case BOLT_DEATH:
     case FIRE_DEATH:
-        slow_x(1, 1);
-        if (!frame) become_remains(Animation::burned_corpse);
+        Death::behave(*this);
         break;
     case REMAINS:
     case TALK:
@@ -456,59 +431,6 @@ void Agent::behave_stomp() {
     Effect::stomp(pos.x);
     set_state(LANDING);
     new Attack(ATK_STOMP, this, pos);
-}
-
-void Agent::behave_beheaded() {
-    vel.x = 0;
-    int strength;
-    if (state_timer < 1) {
-        state_timer = BEHEAD_SPURT_FREQUENCY;
-        strength = 11;
-    } else {
-        state_timer -= 1;
-        strength = state_timer / 2 + 1;
-    }
-    const int wobble = std::rand() % 5 - 2;
-    Effect::blood(Coord(pos.x - wobble, pos.y - 55), facing_left ? 280 : 260, 25, 0, 6, strength);
-    if (!frame) set_state(BEHEADED_FALL);
-}
-
-void Agent::behave_dying() {
-    slow_x(state_timer, 1);
-    if (!frame) {
-        Sound::play_thud();
-        set_state(CORPSE);
-    } else if (airborn()) {
-        frame_counter = 0;
-    }
-}
-
-void Agent::behave_dismembered() {
-    vel.x = 0;
-    Effect::blood(Coord(pos.x, pos.y - 38), 0, 180, 2, 5, 10);
-    if (frame) return;
-    if (state_timer == 1) {
-        frame = Animation::dismember2;
-        state_timer = 2;
-        frame_delay = 2;
-    } else if (state_timer == 2) {
-        if (std::rand() % 40 < 1) {
-            frame = Animation::dismember3;
-            state_timer = 3;
-            frame_delay = 4;
-        } else {
-            frame = Animation::dismember2;
-        }
-    } else {
-        frame = Animation::dismember_corpse;
-        state = REMAINS;
-    }
-}
-
-void Agent::become_remains(Frame* corpse) {
-    Sound::play_thud();
-    state = REMAINS;
-    frame = corpse;
 }
 
 void Agent::wound(int damage, AgentState death_state) {

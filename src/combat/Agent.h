@@ -100,15 +100,11 @@ class Agent : public Thing {
     void behave_lunge();
     void behave_lightning();
     void behave_stomp();
-    void behave_beheaded();
-    void behave_dying();
-    void behave_dismembered();
     void arrive_from_teleport();
     void turn_on_second_frame(Frame* animation);
     void start_special(AgentState s);
     // Moves the frame on without spawning attacks.
     void skip_frames(int n);
-    void become_remains(Frame* corpse);
 
     bool at_frame_change() const;
     bool passes(const Agent* other, int flags) const;
