@@ -6,6 +6,8 @@
 
 #include "combat/Attack.h"
 #include "combat/Combos.h"
+#include "combat/Death.h"
+#include "combat/StateEntry.h"
 #include "core/Error.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
@@ -21,7 +23,6 @@ bool Agent::suspend_damage = false;
 
 namespace {
 const int PUSH_DISTANCE = 75;
-const int ROLL_SPEED = 12;
 const int TELEPORT_BEHIND = 50;
 // Near the right edge a teleporter lands in front of its enemy instead of behind it.
 const int TELEPORT_RIGHT_LIMIT = 699;
@@ -37,10 +38,6 @@ bool is_one_of(AgentState s, std::initializer_list<AgentState> states) {
     for (AgentState t : states)
         if (s == t) return true;
     return false;
-}
-
-int image_of(const Frame* f) {
-    return f ? f->sprite_index : -1;
 }
 } // namespace
 
@@ -79,157 +76,29 @@ int Agent::towards_facing(int amount) const {
     return facing_left ? -amount : amount;
 }
 
+int Agent::image() const {
+    return frame ? frame->sprite_index : -1;
+}
+
 void Agent::set_state(AgentState s) {
+    const StateEntry& entry = StateEntry::of(s);
     frame_counter = 0;
-    fall_offset = 0;
-    Agent* enemy = get_closest(F_ENEMY);
-    switch (s) {
-    case IDLE:
-        frame = Animation::idle;
-        break;
-    case WALK:
-        frame = Animation::walk;
-        vel.x = towards_facing(WALK_SPEED);
-        break;
-    case BLOCK:
-        frame = Animation::block;
-        break;
-    case SLASH:
-        frame = Animation::atk1;
-        Sound::play_swish();
-        break;
-    case LUNGE:
-        frame = Animation::atk2;
-        break;
-    case JUMP:
-        frame = Animation::jump;
-        Sound::play_jump();
-        break;
-    case TURN:
-        frame = Animation::turning;
-        break;
-    case STUN:
-        frame = Animation::stun;
-        if (state != STUN) Sound::play_stun();
-        log = ComboLog();
-        break;
-    case AIRBORNE:
-        frame = Animation::airborn;
-        fall_offset = 1;
-        break;
-    case LANDING:
-        frame = Animation::landing;
-        Sound::play_thud();
-        break;
-    case AIR_TURN:
-        frame = Animation::airturn;
-        fall_offset = 1;
-        break;
-    case AIR_SLASH:
-        frame = Animation::airatk;
-        fall_offset = 3;
-        Sound::play_swish();
-        break;
-    case AIR_BLOCK:
-        frame = Animation::airblock;
-        break;
-    case AIR_BOLT:
-        frame = Animation::airbolting;
-        Sound::play_bolt();
-        break;
-    case BOLT:
-        frame = Animation::bolting;
-        Sound::play_bolt();
-        break;
-    case FIRESHIELD:
-        frame = Animation::fireshield;
-        facing_left = !facing_left;
-        break;
-    case LIGHTNING_CHARGE:
-        frame = Animation::lightning;
-        Sound::play_lightning_charge();
-        break;
-    case LIGHTNING_STRIKE:
-        break;
-    case TELEPORT:
-        frame = Animation::teleport;
-        vel.x = 0;
-        Sound::play_teleport();
-        Effect::teleport(pos);
-        break;
-    case STOMP:
-        frame = Animation::stomping;
-        break;
-    case ROLL_START:
-        frame = Animation::rollstart;
-        vel.x = towards_facing(ROLL_SPEED);
-        break;
-    case ROLL:
-        frame = Animation::rolling;
-        vel.x = towards_facing(ROLL_SPEED);
-        break;
-    case ROLL_END:
-        frame = Animation::rollend;
+    fall_offset = entry.fall_offset;
+    if (entry.has(StateEntry::PICKS_DEATH_VARIANT)) state_timer = std::rand() % 2 == 0 ? 2 : 1;
+    // Two-variant deaths show the animation of the variant held.
+    if (entry.animation)
+        frame = entry.second && state_timer != 1 ? *entry.second : *entry.animation;
+    if (entry.speed != StateEntry::KEEPS_SPEED) vel.x = towards_facing(entry.speed);
+    if (entry.has(StateEntry::DIES)) kill();
+    if (entry.has(StateEntry::TURNS_ABOUT)) facing_left = !facing_left;
+    if (entry.has(StateEntry::FACES_ENEMY)) {
+        const Agent* enemy = get_closest(F_ENEMY);
         if (enemy) facing_left = pos.x > enemy->pos.x;
-        break;
-    case BEHEADED:
-        frame = Animation::behead1;
-        kill();
-        Sound::play_behead();
-        state_timer = 19;
-        break;
-    case BEHEADED_FALL:
-        frame = Animation::behead2;
-        break;
-    case DYING:
-        if (std::rand() % 2 == 0) {
-            frame = Animation::death2;
-            state_timer = 2;
-        } else {
-            frame = Animation::death1;
-            state_timer = 1;
-        }
-        kill();
-        Sound::play_death();
-        break;
-    case CORPSE:
-        frame = state_timer == 1 ? Animation::corpse1 : Animation::corpse2;
-        break;
-    case REMAINS:
-        break;
-    case TWITCH:
-        frame = state_timer == 1 ? Animation::twitch1 : Animation::twitch2;
-        break;
-    case DISMEMBERED:
-        frame = Animation::dismember1;
-        Sound::play_disembowel();
-        kill();
-        state_timer = 1;
-        break;
-    case BURN:
-        frame = Animation::burn;
-        kill();
-        break;
-    case BOLT_DEATH:
-        frame = Animation::bolt_death;
-        kill();
-        break;
-    case FIRE_DEATH:
-        frame = Animation::fire_death;
-        kill();
-        Sound::play_flame();
-        break;
-    case TALK:
-        frame = Animation::talk;
-        break;
-    case GONE:
-        frame = Animation::teleport;
-        kill();
-        break;
-    default:
-        // Not a state: the number is kept and the picture stays.
-        break;
     }
+    if (entry.has(StateEntry::FORGETS_INPUTS)) log = ComboLog();
+    if (entry.sound && !(entry.has(StateEntry::QUIET_IF_REPEATED) && state == s)) entry.sound();
+    if (entry.timer != StateEntry::KEEPS_TIMER) state_timer = entry.timer;
+    if (entry.has(StateEntry::PUFFS)) Effect::teleport(pos);
     frame_delay = Animation::frame_delay(frame);
     state = s;
 }
@@ -419,41 +288,15 @@ void Agent::behave() {
         if (!input.down || !frame) set_state(ROLL_END);
         break;
     case BEHEADED:
-        behave_beheaded();
-        break;
     case BEHEADED_FALL:
-        vel.x = 0;
-        if (!frame) become_remains(Animation::behead_corpse);
-        break;
     case DYING:
-        behave_dying();
-        break;
     case CORPSE:
-        vel.x = 0;
-        if (std::rand() % 200 == 0) set_state(TWITCH);
-        break;
     case TWITCH:
-        vel.x = 0;
-        if (frame) break;
-        if (state_timer == 1 && std::rand() % 4 != 0)
-            frame = Animation::twitch1;
-        else
-            set_state(CORPSE);
-        break;
     case DISMEMBERED:
-        behave_dismembered();
-        break;
     case BURN:
-        slow_x(2, 1);
-        if (!frame)
-            set_state(GONE);
-        else if (airborn())
-            frame_counter = 0;
-        break;
     case BOLT_DEATH:
     case FIRE_DEATH:
-        slow_x(1, 1);
-        if (!frame) become_remains(Animation::burned_corpse);
+        Death::behave(*this);
         break;
     case REMAINS:
     case TALK:
@@ -506,7 +349,7 @@ void Agent::behave_slash() {
     else if (!frame)
         set_state(IDLE);
     // A step into the swing.
-    if (image_of(frame) == SLASH_STEP_IMAGE && at_frame_change() && vel.x >= -2 && vel.x <= 2)
+    if (image() == SLASH_STEP_IMAGE && at_frame_change() && vel.x >= -2 && vel.x <= 2)
         vel.x += towards_facing(3);
 }
 
@@ -515,10 +358,10 @@ void Agent::behave_lunge() {
         set_state(BLOCK);
         return;
     }
-    const int image = image_of(frame);
-    if (!frame || image < LUNGE_SWING_IMAGE) {
+    const int shown = image();
+    if (!frame || shown < LUNGE_SWING_IMAGE) {
         slow_x(2, 1);
-    } else if (image == LUNGE_SWING_IMAGE) {
+    } else if (shown == LUNGE_SWING_IMAGE) {
         if (at_frame_change())
             Sound::play_swish();
         else
@@ -534,7 +377,7 @@ void Agent::turn_on_second_frame(Frame* animation) {
 
 void Agent::behave_lightning() {
     vel.x = 0;
-    if (image_of(frame) != LIGHTNING_HAND_IMAGE) return;
+    if (image() != LIGHTNING_HAND_IMAGE) return;
     if (at_frame_change()) {
         state_timer = LIGHTNING_HOLD;
         return;
@@ -582,65 +425,12 @@ void Agent::skip_frames(int n) {
 
 void Agent::behave_stomp() {
     vel.x = 0;
-    if (image_of(frame) == STOMP_DIVE_IMAGE) frame_counter = 0;
+    if (image() == STOMP_DIVE_IMAGE) frame_counter = 0;
     if (airborn()) return;
     Sound::play_stomp();
     Effect::stomp(pos.x);
     set_state(LANDING);
     new Attack(ATK_STOMP, this, pos);
-}
-
-void Agent::behave_beheaded() {
-    vel.x = 0;
-    int strength;
-    if (state_timer < 1) {
-        state_timer = BEHEAD_SPURT_FREQUENCY;
-        strength = 11;
-    } else {
-        state_timer -= 1;
-        strength = state_timer / 2 + 1;
-    }
-    const int wobble = std::rand() % 5 - 2;
-    Effect::blood(Coord(pos.x - wobble, pos.y - 55), facing_left ? 280 : 260, 25, 0, 6, strength);
-    if (!frame) set_state(BEHEADED_FALL);
-}
-
-void Agent::behave_dying() {
-    slow_x(state_timer, 1);
-    if (!frame) {
-        Sound::play_thud();
-        set_state(CORPSE);
-    } else if (airborn()) {
-        frame_counter = 0;
-    }
-}
-
-void Agent::behave_dismembered() {
-    vel.x = 0;
-    Effect::blood(Coord(pos.x, pos.y - 38), 0, 180, 2, 5, 10);
-    if (frame) return;
-    if (state_timer == 1) {
-        frame = Animation::dismember2;
-        state_timer = 2;
-        frame_delay = 2;
-    } else if (state_timer == 2) {
-        if (std::rand() % 40 < 1) {
-            frame = Animation::dismember3;
-            state_timer = 3;
-            frame_delay = 4;
-        } else {
-            frame = Animation::dismember2;
-        }
-    } else {
-        frame = Animation::dismember_corpse;
-        state = REMAINS;
-    }
-}
-
-void Agent::become_remains(Frame* corpse) {
-    Sound::play_thud();
-    state = REMAINS;
-    frame = corpse;
 }
 
 void Agent::wound(int damage, AgentState death_state) {

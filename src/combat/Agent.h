@@ -52,6 +52,10 @@ class Agent : public Thing {
     // Whether `other` is strictly in front of this agent.
     bool facing(const Agent* other) const;
     bool blocking() const;
+    // `amount` in the direction the agent faces.
+    int towards_facing(int amount) const;
+    // The agent-sheet picture shown; -1 once the animation has ended.
+    int image() const;
     // What of this agent's picture lies under a screen point: 0 nothing, 1 sword or
     // other part, 2 body. A dead agent gives 0.
     int collide(Coord point);
@@ -96,18 +100,12 @@ class Agent : public Thing {
     void behave_lunge();
     void behave_lightning();
     void behave_stomp();
-    void behave_beheaded();
-    void behave_dying();
-    void behave_dismembered();
     void arrive_from_teleport();
     void turn_on_second_frame(Frame* animation);
     void start_special(AgentState s);
     // Moves the frame on without spawning attacks.
     void skip_frames(int n);
-    void become_remains(Frame* corpse);
 
     bool at_frame_change() const;
-    // `amount` in the direction the agent faces.
-    int towards_facing(int amount) const;
     bool passes(const Agent* other, int flags) const;
 };

@@ -26,6 +26,11 @@ class Attack : public Thing {
     bool check_hits();
     // Contact 2 is a body pixel, 1 any other visible pixel (sword, cape).
     void hit(Agent* target, int contact);
+    // Whether `a` is a living agent of a non-zero team other than the owner's: the only
+    // agents an attack may harm.
+    bool may_harm(const Agent* a) const;
+    // The carrier as the particle it is for every type but the campfire.
+    Particle* body() const;
 
     // The attack of type t nearest to a, among those whose owner is of another team
     // than a's (a's team being non-zero); null if none.
@@ -47,31 +52,4 @@ class Attack : public Thing {
     Thing* carrier;
 
     static ThingDB DB;
-
-  private:
-    void set_up();
-    void summon();
-    void run_type();
-    // The carrier as the particle it is for every type but the campfire.
-    Particle* body() const;
-
-    void hit_slash(Agent* target, int contact);
-    void hit_lunge(Agent* target, int contact);
-    void hit_air_slash(Agent* target, int contact);
-    void hit_firebolt(Agent* target, int contact);
-    void hit_telekinesis(Agent* target, int contact);
-
-    void run_firebolt();
-    void run_lightning();
-    void run_stomp();
-    void run_fireshield();
-    void run_giblet();
-    void run_telekinesis();
-    void run_halo();
-    void run_blood_sword();
-    void run_mote();
-    void run_campfire();
-    void run_gore();
-    void run_hellfire();
-    void run_pit();
 };

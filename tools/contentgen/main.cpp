@@ -1,15 +1,25 @@
-// Writes every generated picture, sound and music track into the data folder given.
+// Writes every generated picture, sound and music track into the data folder given, or,
+// with --icons, the game's icon at the usual sizes into an icon theme folder, named NAME.
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "Audio.h"
+#include "Icon.h"
 #include "Pictures.h"
 
+namespace {
+int usage(const char* program) {
+    std::fprintf(stderr, "usage: %s DATA_FOLDER\n       %s --icons ICON_FOLDER NAME\n", program,
+                 program);
+    return 2;
+}
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s DATA_FOLDER\n", argv[0]);
-        return 2;
-    }
+    if (argc == 4 && std::strcmp(argv[1], "--icons") == 0)
+        return contentgen::write_icons(argv[2], argv[3]) ? 0 : 1;
+    if (argc != 2) return usage(argv[0]);
     const std::string out = argv[1];
     if (!contentgen::generate_pictures(out)) return 1;
     if (!contentgen::generate_audio(out)) return 1;
