@@ -78,6 +78,12 @@ void StoryChecker::check(const std::vector<std::string>& only) {
         check_story(story.text, INDEX, story.number);
     }
     for (const std::string& name : unlisted) {
+        if (!exists("Stories/" + name, true)) {
+            report.error(INDEX, 0,
+                         "no story " + quoted(name) +
+                             ": it is neither listed here nor a folder in Stories/");
+            continue;
+        }
         report.warning(INDEX, 0,
                        "story " + quoted(name) + " is not listed: the game does not offer it");
         check_story(name, INDEX, 0);
