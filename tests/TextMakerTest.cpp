@@ -65,6 +65,9 @@ TEST_F(TextMakerTest, Utf8AndLatin1AgreeOnAsciiAndDifferBeyondIt) {
     look_of(&TextMaker::make_utf8, "caf\xC3\xA9", behind, &utf8_width);
     look_of(&TextMaker::make_text, "caf\xC3\xA9", behind, &latin1_width);
     EXPECT_LT(utf8_width, latin1_width);
+    // Measuring gives the width each renderer draws (the level checker relies on it).
+    EXPECT_EQ(TextMaker::size("caf\xC3\xA9", true).x, utf8_width);
+    EXPECT_EQ(TextMaker::size("caf\xC3\xA9", false).x, latin1_width);
     // The same letter written in each encoding renders alike.
     EXPECT_EQ(look_of(&TextMaker::make_utf8, "caf\xC3\xA9", behind),
               look_of(&TextMaker::make_text, "caf\xE9", behind));

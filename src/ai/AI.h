@@ -43,6 +43,8 @@ class AI {
     static void kill_all();
     // The controller whose class name is `name`; an unknown name gives AI_Dummy.
     static AI* make_AI(std::string name, Agent* agent, bool listed);
+    // Every name make_AI knows, in the order it compares them.
+    static std::vector<std::string> controller_names();
 
     // The agent's nearest enemy, refreshed by run(); null when there is none. Not owned.
     Agent* enemy;

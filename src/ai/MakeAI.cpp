@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "ai/AI.h"
 #include "ai/AI_Concrete.h"
@@ -40,6 +41,13 @@ const Entry CONTROLLERS[] = {
     {"AI_Duelist", make<AI_Duelist>},
 };
 } // namespace
+
+std::vector<std::string> AI::controller_names() {
+    std::vector<std::string> names;
+    for (const Entry& entry : CONTROLLERS)
+        names.push_back(entry.name);
+    return names;
+}
 
 AI* AI::make_AI(std::string name, Agent* agent, bool listed) {
     for (const Entry& entry : CONTROLLERS)

@@ -13,9 +13,17 @@ void Error::log(const std::string& message, int delta) {
     level += delta;
 }
 
-void Error::open(const std::string& message) { log(message, 1); }
-void Error::close(const std::string& message) { log(message, -1); }
-void Error::note(const std::string& message) { log(message, 0); }
+bool Error::quiet = false;
+
+void Error::open(const std::string& message) {
+    if (!quiet) log(message, 1);
+}
+void Error::close(const std::string& message) {
+    if (!quiet) log(message, -1);
+}
+void Error::note(const std::string& message) {
+    if (!quiet) log(message, 0);
+}
 
 void (*Error::halt_hook)(const std::string&) = nullptr;
 

@@ -16,6 +16,8 @@ public:
     // Called by halt after logging, before the process ends. Null in the game; a test
     // harness may set it to unwind back to itself instead (the game never returns there).
     static void (*halt_hook)(const std::string& message);
+    // Tools that report in their own words turn the log off; halt still logs.
+    static bool quiet;
 
 private:
     static void log(const std::string& message, int delta);

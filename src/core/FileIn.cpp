@@ -75,10 +75,12 @@ std::string FileIn::getLine() {
     return line;
 }
 
-int FileIn::getInt() {
+int FileIn::getInt() { return to_int(getLine()); }
+
+int FileIn::to_int(const std::string& line) {
     // As atoi, but a number beyond the range of int gives the nearest int (atoi's result
     // would be undefined).
-    const long n = std::strtol(getLine().c_str(), nullptr, 10);
+    const long n = std::strtol(line.c_str(), nullptr, 10);
     return static_cast<int>(std::clamp<long>(n, INT_MIN, INT_MAX));
 }
 

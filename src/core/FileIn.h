@@ -13,6 +13,8 @@ public:
     // The next line converted as atoi does: leading number or 0; beyond the range of int,
     // the nearest int.
     int getInt();
+    // A line converted the way getInt converts it.
+    static int to_int(const std::string& line);
     // True once the end of the file has been reached (or the stream broke).
     bool empty() const;
 

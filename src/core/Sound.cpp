@@ -53,6 +53,7 @@ const char* const TRACKS[] = {
     "music/Ironvale.ogg", "music/Track1.ogg", "music/Track2.ogg", "music/Track3.ogg",
     "music/Track4.ogg",   "music/Track5.ogg", "music/Track6.ogg",
 };
+static_assert(sizeof TRACKS / sizeof TRACKS[0] == Sound::TRACK_COUNT, "one file per track");
 
 enum Slot {
     CLASH = 0,
@@ -93,12 +94,17 @@ void note_silent(const char* path) {
 
 // A missing or unreadable file leaves its slot null: it plays nothing.
 Mix_Chunk* load_sample(const char* path) {
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    Mix_Chunk* sample = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+    Mix_Chunk* sample = Sound::load(path);
     if (!sample) note_silent(path);
     return sample;
 }
 } // namespace
+
+Mix_Chunk* Sound::load(const std::string& path) {
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    // The mixer closes the file.
+    return file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+}
 
 void Sound::start() {
     if (Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) == -1)

@@ -1,12 +1,15 @@
 #pragma once
 #include <SDL_mixer.h>
 
+#include <string>
 #include <vector>
 
 // The sound bank: every effect and music track, one call per game event.
 class Sound {
   public:
     static const int SLOTS = 100;
+    // Music tracks, numbered from 0 (the title music) in the order they load.
+    static const int TRACK_COUNT = 7;
 
     static Mix_Chunk* sfx[SLOTS];
     static std::vector<Mix_Music*> mus;
@@ -20,6 +23,10 @@ class Sound {
     // its slot silent.
     static void start();
     static void end();
+
+    // A sound file as the mixer holds it (Ogg Vorbis, WAV, ...), or null when it cannot be
+    // read or decoded; the caller frees it. Needs the mixer open.
+    static Mix_Chunk* load(const std::string& path);
 
     static void play_swish();
     static void play_jump();

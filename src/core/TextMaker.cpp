@@ -45,6 +45,16 @@ Image* TextMaker::make_text(const char* text, unsigned char r, unsigned char g, 
     return keyed_text(TTF_RenderText_Solid(font, text, colour_of(r, g, b)));
 }
 
+Coord TextMaker::size(const std::string& text, bool utf8) {
+    int w = 0;
+    int h = 0;
+    if (text.empty()) return Coord(0, 0);
+    // The renderers size their picture with these very calls.
+    const int failed =
+        utf8 ? TTF_SizeUTF8(font, text.c_str(), &w, &h) : TTF_SizeText(font, text.c_str(), &w, &h);
+    return failed ? Coord(0, 0) : Coord(w, h);
+}
+
 // An empty text cannot be rendered; callers always get something drawable.
 Image* TextMaker::empty_picture() {
     return new Image(std::string(EMPTY_PICTURE));

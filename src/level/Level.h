@@ -8,7 +8,6 @@
 #include "core/Image.h"
 
 class Attack;
-class FileIn;
 class HealthMonitor;
 
 // The level in play: background layers, weather, health bars, subtitle, camera and the
@@ -27,6 +26,7 @@ class Level {
     static constexpr int WEATHER_QUAKE = 6;
     static constexpr int WEATHER_PIT_SINK = 7;
     static constexpr int WEATHER_PIT_RISE = 8;
+    static constexpr int WEATHER_KINDS = 9;
 
     // One parallax layer; it moves by 1/distance of the camera's movement.
     class Background {
@@ -128,23 +128,4 @@ class Level {
     void kill_on_ledges();
     void follow_focal_agent();
     void follow_both_players();
-
-    // One command of a script, its arguments read from `in`; false stops the script.
-    bool command(const std::string& line, FileIn& in, const std::string& dir);
-    void script_background(FileIn& in);
-    void script_text(FileIn& in);
-    void script_satan(int x);
-    void script_team_ai(int team, const std::string& name);
-    void script_agent(FileIn& in);
-    void script_setstate(int id, int code);
-    void script_speech(int id, const std::string& path);
-    void script_teamspeak(int team, const std::string& path);
-    // Waits for the sound unless it is to play on in the background.
-    void script_play(const std::string& path, bool wait);
-    void script_waves(int count);
-    void script_music(int track);
-    void script_random_music();
-    void script_health(int id);
-    void script_effect(int kind);
-    void script_teleport(int id, int x);
 };

@@ -17,11 +17,11 @@
 #include "core/TextMaker.h"
 #include "core/Utility.h"
 #include "level/Level.h"
+#include "level/LevelScript.h"
 #include "level/Stringz.h"
 
 namespace {
-const int PAGE_LEFT = 50;
-const int PAGE_LINE_HEIGHT = 40;
+const int PAGE_LEFT = LevelScript::PAGE_LEFT;
 
 const char* const CLOSING = "Story: Level closed: the game is closing";
 
@@ -42,7 +42,7 @@ void show_intro(const std::string& path) {
     FileIn file(path);
     if (!file.is_open()) return;
     Graphics::screen->fill(Pixel::black);
-    for (int y = PAGE_LINE_HEIGHT; !file.empty(); y += PAGE_LINE_HEIGHT) {
+    for (int y = LevelScript::PAGE_TOP; !file.empty(); y += LevelScript::PAGE_LINE_HEIGHT) {
         Image* line = TextMaker::make_text(file.getLine().c_str(), 255, 255, 255);
         line->draw(Coord(PAGE_LEFT, y));
         delete line;

@@ -3,12 +3,14 @@
 // each background setting stacked as a level shows it. Given an older data folder as well, it
 // also writes a page with every fighter animation as it was above the same animation now.
 // Usage: ironvale_contactsheet DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]
+//        ironvale_contactsheet --skins DATA_FOLDER OUT.png   (the level script's skins)
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,6 +18,10 @@
 #include "Canvas.h"
 #include "KeyColours.h"
 #include "PngWriter.h"
+#include "core/Graphics.h"
+#include "core/Pixel.h"
+#include "level/LevelScript.h"
+#include "sprites/AgentSprite.h"
 
 using namespace contentgen;
 
@@ -140,12 +146,7 @@ Canvas recolour(const Canvas& src, const Skin& s) {
     return c;
 }
 
-Canvas load(const std::string& path) {
-    SDL_Surface* s = IMG_Load(path.c_str());
-    if (!s) {
-        std::fprintf(stderr, "contactsheet: cannot load %s\n", path.c_str());
-        return Canvas(8, 8, Rgb{255, 0, 128});
-    }
+Canvas from_surface(SDL_Surface* s) {
     Canvas c(s->w, s->h, key::transparent);
     SDL_LockSurface(s);
     const int bpp = s->format->BytesPerPixel;
@@ -160,6 +161,16 @@ Canvas load(const std::string& path) {
             c.set(x, y, Rgb{r, g, bl});
         }
     SDL_UnlockSurface(s);
+    return c;
+}
+
+Canvas load(const std::string& path) {
+    SDL_Surface* s = IMG_Load(path.c_str());
+    if (!s) {
+        std::fprintf(stderr, "contactsheet: cannot load %s\n", path.c_str());
+        return Canvas(8, 8, Rgb{255, 0, 128});
+    }
+    Canvas c = from_surface(s);
     SDL_FreeSurface(s);
     return c;
 }
@@ -340,12 +351,68 @@ void add_settings(Sheet& sheet, const std::string& data) {
     if (subtitle) TTF_CloseFont(subtitle);
 }
 
+// Every skin of the level script's AGENT command, made by the game's own recolouring of the
+// standing fighter, at twice the size on the default sky, numbered as a script numbers them.
+bool write_skins(const std::string& data, const std::string& out) {
+    // Pictures are converted for a screen; no window is needed for that.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    Graphics::start(Coord(800, 600), 40, false);
+    Pixel::start();
+    AgentSprite fighter(data + "/graphics/agents/0.png");
+    std::vector<Canvas> skins;
+    int left = fighter.w(), right = 0, top = fighter.h();
+    for (int s = 0; s < LevelScript::SKIN_COUNT; ++s) {
+        skins.push_back(from_surface(fighter.image(LevelScript::skin(s), false)->surface));
+        for (int y = 0; y < fighter.h(); ++y)
+            for (int x = 0; x < fighter.w(); ++x)
+                if (skins.back().get(x, y) != key::transparent) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                    top = std::min(top, y);
+                }
+    }
+    Graphics::end();
+    constexpr int SCALE = 2, COLUMNS = 9, MARGIN = 6, LABEL = 22;
+    const int cell_w = (right - left) * SCALE + 2 * MARGIN;
+    const int cell_h = (fighter.h() - top) * SCALE + MARGIN + LABEL;
+    const int rows = (LevelScript::SKIN_COUNT + COLUMNS - 1) / COLUMNS;
+    Canvas sheet(COLUMNS * cell_w, rows * cell_h, Rgb{127, 127, 127});
+    TTF_Font* font = TTF_OpenFont((data + "/simfang.ttf").c_str(), 16);
+    const SDL_Color white{255, 255, 255, 0};
+    for (int s = 0; s < LevelScript::SKIN_COUNT; ++s) {
+        const int x = s % COLUMNS * cell_w, y = s / COLUMNS * cell_h;
+        const Canvas figure =
+            skins[s].crop(left, top, right - left, fighter.h() - top, key::transparent);
+        sheet.blit_scaled(figure, x + MARGIN, y + MARGIN, SCALE, key::transparent);
+        sheet.fill_rect(x, y + cell_h - LABEL, cell_w, 1, Rgb{90, 60, 40});
+        SDL_Surface* t =
+            font ? TTF_RenderText_Solid(font, std::to_string(s).c_str(), white) : nullptr;
+        if (!t) continue;
+        for (int ty = 0; ty < t->h; ++ty)
+            for (int tx = 0; tx < t->w; ++tx)
+                if (static_cast<const Uint8*>(t->pixels)[ty * t->pitch + tx] != 0)
+                    sheet.set(x + (cell_w - t->w) / 2 + tx, y + cell_h - LABEL + 2 + ty,
+                              Rgb{255, 255, 255});
+        SDL_FreeSurface(t);
+    }
+    if (font) TTF_CloseFont(font);
+    return write_png(sheet, out);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--skins") {
+        TTF_Init();
+        const bool written = write_skins(argv[2], argv[3]);
+        TTF_Quit();
+        return written ? 0 : 1;
+    }
     if (argc != 3 && argc != 5) {
-        std::fprintf(stderr, "usage: %s DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]\n",
-                     argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s DATA_FOLDER OUT.png [OLDER_DATA_FOLDER COMPARISON.png]\n"
+                     "       %s --skins DATA_FOLDER OUT.png\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const std::string data = argv[1];
