@@ -275,6 +275,8 @@ void Level::follow_both_players() {
 }
 
 void Level::shift(int dx) {
+    // The camera mostly stands still, and the particle lists can be very long.
+    if (dx == 0) return;
     for (Background* b : backgrounds)
         b->shift(dx);
     for (ThingDB* list : {&Particle::background, &Particle::foreground})
