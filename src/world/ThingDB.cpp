@@ -1,5 +1,7 @@
 #include "world/ThingDB.h"
 
+#include <algorithm>
+
 namespace {
 // Things this far ahead are fetched while the current one runs.
 const std::size_t LOOKAHEAD = 8;
@@ -27,17 +29,18 @@ void ThingDB::run() {
     purge();
 }
 
-// Newest first, as the Things ran; the survivors close up towards the newest end.
+// The dead are destroyed newest first, as the Things ran; the survivors then close up from
+// the oldest dead one on, so that a frame in which only new Things die moves little.
 void ThingDB::purge() {
-    std::size_t kept = things.size();
+    std::size_t oldest_dead = things.size();
     for (std::size_t i = things.size(); i-- > 0;) {
-        Thing* thing = things[i];
-        if (thing->alive)
-            things[--kept] = thing;
-        else
-            delete thing;
+        if (things[i]->alive) continue;
+        delete things[i];
+        things[i] = nullptr;
+        oldest_dead = i;
     }
-    things.erase(things.begin(), things.begin() + static_cast<std::ptrdiff_t>(kept));
+    const auto first = things.begin() + static_cast<std::ptrdiff_t>(oldest_dead);
+    things.erase(std::remove(first, things.end(), nullptr), things.end());
     if (cursor > things.size()) cursor = things.size();
 }
 
