@@ -35,14 +35,18 @@ public:
     // draw_box(pos, (2, 2), colour): the particles' dot, drawn by the hundred thousand.
     void draw_dot(Coord pos, Uint32 colour) {
         const SDL_Rect& clip = surface->clip_rect;
-        if (!writable() || pos.x < clip.x || pos.y < clip.y || pos.x >= clip.x + clip.w - 1 ||
-            pos.y >= clip.y + clip.h - 1) {
+        const int right = clip.x + clip.w;
+        const int bottom = clip.y + clip.h;
+        // Wholly outside, as many are.
+        if (pos.x < clip.x - 1 || pos.y < clip.y - 1 || pos.x >= right || pos.y >= bottom) return;
+        if (!writable() || pos.x < clip.x || pos.y < clip.y || pos.x >= right - 1 ||
+            pos.y >= bottom - 1) {
             draw_box(pos, Coord(2, 2), colour);
             return;
         }
-        Uint32* top = row(pos.y) + pos.x;
-        Uint32* bottom = row(pos.y + 1) + pos.x;
-        top[0] = top[1] = bottom[0] = bottom[1] = colour;
+        Uint32* upper = row(pos.y) + pos.x;
+        Uint32* lower = row(pos.y + 1) + pos.x;
+        upper[0] = upper[1] = lower[0] = lower[1] = colour;
     }
     // A run of thickness x thickness squares; axis-parallel lines stop one square short.
     void draw_line(Coord a, Coord b, Uint32 colour, int thickness);

@@ -30,7 +30,9 @@ public:
     Thing* current() const { return cursor > 0 ? things[cursor - 1] : nullptr; }
 
 private:
+    // Destroys every dead Thing.
     void purge();
+    void destroy(const std::vector<std::size_t>& dead);
 
     // Oldest first: adding is an append, and runs walk it from the back. A list of pointers
     // rather than of linked nodes lets a run fetch the Things ahead of their turn, which
@@ -38,4 +40,6 @@ private:
     std::vector<Thing*> things;
     // One past the current Thing's place; 0 once the iteration has passed the oldest.
     std::size_t cursor = 0;
+    // Places of the Things found dead after their run, newest first.
+    std::vector<std::size_t> seen_dead;
 };
