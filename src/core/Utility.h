@@ -20,5 +20,10 @@ public:
     static int distance(Coord a, Coord b);
     // A whole number of degrees from lo to hi - 1 (or exactly hi when lo == hi), in radians.
     static double randAngle(int lo, int hi);
+    // The same number of degrees, drawn the same way, as degrees.
+    static int randDegrees(int lo, int hi);
+    // Coord().vectorOffset(getAngle(degrees), distance), with the sine and cosine of whole
+    // degrees looked up: sprays of blood ask for thousands a frame.
+    static Coord polar(int degrees, double distance);
     static std::string copyright();
 };

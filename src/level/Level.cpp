@@ -280,8 +280,7 @@ void Level::shift(int dx) {
     for (Background* b : backgrounds)
         b->shift(dx);
     for (ThingDB* list : {&Particle::background, &Particle::foreground})
-        for (list->reiterate(); list->current(); list->next())
-            list->current()->pos.x += dx;
+        list->each([dx](Thing* t) { t->pos.x += dx; });
     for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
         Attack* a = static_cast<Attack*>(Attack::DB.current());
         if (a->carrier) a->carrier->pos.x += dx;

@@ -2,21 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-// Things this far ahead are fetched while the current one runs.
-const std::size_t LOOKAHEAD = 8;
-
-void fetch(const Thing* thing) {
-#if defined(__GNUC__)
-    // A particle spans two cache lines.
-    __builtin_prefetch(thing);
-    __builtin_prefetch(reinterpret_cast<const char*>(thing) + 64);
-#else
-    (void)thing;
-#endif
-}
-} // namespace
-
 ThingDB::~ThingDB() { clear(); }
 
 void ThingDB::run() {
