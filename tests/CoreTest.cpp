@@ -90,6 +90,14 @@ TEST(Coord, VectorOffsetRoundsHalfUpOnlyForPositiveResults) {
     EXPECT_EQ(Coord(), Coord(0, 0));
 }
 
+TEST(Coord, PolarOfWholeDegreesIsExactlyTheOffsetFromTheOrigin) {
+    for (int degrees = -800; degrees <= 800; ++degrees)
+        for (double distance : {-14.0, -1.0, 0.0, 3.0, 43.0})
+            ASSERT_EQ(Utility::polar(degrees, distance),
+                      Coord().vectorOffset(Utility::getAngle(degrees), distance))
+                << degrees << " degrees, " << distance;
+}
+
 namespace {
 std::string logged(void (*write)()) {
     testing::internal::CaptureStdout();

@@ -122,6 +122,21 @@ TEST_F(ThingDBTest, EverythingDyingInOneFrameIsDestroyedOnceAndClearDestroysTheR
     EXPECT_EQ(ids_by_cursor(), (std::vector<int>{6}));
 }
 
+TEST_F(ThingDBTest, AThingKilledAfterItsRunGoesInTheSameFrameWhateverElseDied) {
+    Probe* killed_before = add(1);
+    Probe* killer = add(2);
+    Probe* victim = add(3);
+    add(4)->on_run = [](Probe& self) { self.kill(); };
+    // Dead before the frame: it still runs, and goes with the others.
+    killed_before->kill();
+    // The victim runs before its killer does.
+    killer->on_run = [victim](Probe&) { victim->kill(); };
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{4, 3, 2, 1}));
+    EXPECT_EQ(deaths, (std::vector<int>{4, 3, 1}));
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{2}));
+}
+
 TEST_F(ThingDBTest, CursorOnEmptyAndEndedLists) {
     db.reiterate();
     EXPECT_EQ(db.current(), nullptr);

@@ -1,5 +1,6 @@
 #include "core/Graphics.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -122,6 +123,17 @@ void Graphics::refresh() {
 }
 
 void Graphics::force_refresh() { flip(); }
+
+void Graphics::force_refresh(Coord pos, Coord size) {
+    const int x0 = std::max(pos.x, 0);
+    const int y0 = std::max(pos.y, 0);
+    const int x1 = std::min(pos.x + size.x, screen_surface->w);
+    const int y1 = std::min(pos.y + size.y, screen_surface->h);
+    // An empty rectangle would mean the whole screen to the library.
+    if (x0 >= x1 || y0 >= y1) return;
+    SDL_UpdateRect(screen_surface, x0, y0, static_cast<Uint32>(x1 - x0),
+                   static_cast<Uint32>(y1 - y0));
+}
 
 void Graphics::flip() {
     if (SDL_Flip(screen_surface) < 0) Error::halt("Graphics: Failed to refresh screen surface");

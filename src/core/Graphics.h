@@ -25,6 +25,10 @@ public:
     static void refresh();
     // Presents the frame at once, leaving the frame clock alone.
     static void force_refresh();
+    // Presents only this rectangle of the screen (the part of it on the screen) at once,
+    // leaving the frame clock alone; the rest of the window shows what it showed. Far
+    // cheaper than a whole present when little has changed.
+    static void force_refresh(Coord pos, Coord size);
     static void end();
 
     // The window takes the next scale that fits the desktop (after the largest, 1 again),

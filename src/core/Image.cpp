@@ -107,10 +107,6 @@ void Image::close() {
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
-Uint32* Image::row(int y) const {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-}
-
 Uint32 Image::get_pixel(Coord p) const {
     if (p.x < 0 || p.y < 0 || p.x >= surface->w || p.y >= surface->h) return Pixel::transparent;
     return row(p.y)[p.x];
@@ -125,7 +121,17 @@ void Image::fill(Uint32 colour) { SDL_FillRect(surface, nullptr, colour); }
 
 void Image::draw_box(Coord pos, Coord size, Uint32 colour) {
     SDL_Rect rect;
-    if (clip_rect(surface, pos, size, rect)) SDL_FillRect(surface, &rect, colour);
+    if (!clip_rect(surface, pos, size, rect)) return;
+    // The particles' dots and the lightning's squares come by the hundred thousand: for a
+    // few pixels the library's fill costs many times the writes themselves.
+    if (rect.w * rect.h > SMALL_BOX_PIXELS || !writable()) {
+        SDL_FillRect(surface, &rect, colour);
+        return;
+    }
+    for (int y = rect.y; y < rect.y + rect.h; ++y) {
+        Uint32* r = row(y) + rect.x;
+        for (int x = 0; x < rect.w; ++x) r[x] = colour;
+    }
 }
 
 void Image::draw_line(Coord a, Coord b, Uint32 colour, int t) {

@@ -279,11 +279,12 @@ void Level::follow_both_players() {
 }
 
 void Level::shift(int dx) {
+    // The camera mostly stands still, and the particle lists can be very long.
+    if (dx == 0) return;
     for (Background* b : backgrounds)
         b->shift(dx);
     for (ThingDB* list : {&Particle::background, &Particle::foreground})
-        for (list->reiterate(); list->current(); list->next())
-            list->current()->pos.x += dx;
+        list->each([dx](Thing* t) { t->pos.x += dx; });
     for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
         Attack* a = static_cast<Attack*>(Attack::DB.current());
         if (a->carrier) a->carrier->pos.x += dx;

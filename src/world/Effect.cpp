@@ -42,11 +42,11 @@ void put_either(Particle* p) {
 
 // Velocity of one drop of a spray; every recipe draws the angle before the speed.
 Coord spray_velocity(int angle, int spread, int low, int high) {
-    const double theta = Utility::randAngle(angle - spread, angle + spread);
+    const int degrees = Utility::randDegrees(angle - spread, angle + spread);
     // A range of speeds must not be empty; callers always give high > low.
     const int range = 3 * (high - low);
     const int r = range > 0 ? std::rand() % range - low : -low;
-    return polar(r, theta);
+    return Utility::polar(degrees, r);
 }
 
 struct GibletPart {

@@ -9,7 +9,12 @@ Thing::~Thing() = default;
 
 void Thing::run() {}
 
-void Thing::kill() { alive = false; }
+unsigned long Thing::kills = 0;
+
+void Thing::kill() {
+    alive = false;
+    ++kills;
+}
 
 void Thing::slow_x(int amount, int chance) {
     if (chance < 1) chance = 1;
