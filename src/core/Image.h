@@ -51,6 +51,8 @@ public:
 private:
     Image(SDL_Surface* surface, bool unkeyed, bool owned);
     Uint32* row(int y) const;
+    // A screen that is not being drawn (Graphics::drawing).
+    static bool unseen(const SDL_Surface* target);
     void blit_onto(SDL_Surface* target, Coord pos);
 
     bool owned;

@@ -569,12 +569,7 @@ void Level::script_satan(int x) {
 }
 
 void Level::script_team_ai(int team, const std::string& name) {
-    for (AI*& controller : AI::AI_list) {
-        if (!controller || !controller->agent || controller->agent->team != team) continue;
-        AI* replacement = AI::make_AI(name, controller->agent, false);
-        delete controller;
-        controller = replacement;
-    }
+    AI::replace_if([team](const AI& c) { return c.agent->team == team; }, name);
 }
 
 void Level::script_agent(FileIn& in) {
