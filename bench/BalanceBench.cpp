@@ -21,25 +21,15 @@
 #include <string>
 #include <vector>
 
+#include "HeadlessGame.h"
 #include "ai/AI.h"
-#include "combat/Agent.h"
-#include "combat/AgentInput.h"
-#include "combat/Attack.h"
-#include "combat/Combos.h"
 #include "core/Clock.h"
 #include "core/EventSource.h"
 #include "core/Events.h"
 #include "core/Graphics.h"
-#include "core/Pixel.h"
-#include "core/Sound.h"
-#include "core/TextMaker.h"
 #include "level/Level.h"
 #include "level/Referee.h"
 #include "level/Story.h"
-#include "level/Stringz.h"
-#include "sprites/Animation.h"
-#include "sprites/SpriteSheet.h"
-#include "world/Particle.h"
 
 namespace {
 const char* const USAGE =
@@ -129,36 +119,6 @@ FILE* split_output(const std::string& log) {
         std::exit(1);
     }
     return figures;
-}
-
-void start_game() {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    // Frames are neither drawn nor presented, so no pacing either.
-    Graphics::start(Coord(800, 600), 0, false);
-    Pixel::start();
-    TextMaker::start();
-    Stringz::start();
-    Sound::start();
-    SpriteSheet::start();
-    Animation::start();
-    AgentInput::start();
-    Combos::start();
-    Agent::start();
-    Particle::start();
-    Attack::start();
-    Story::start();
-    Graphics::drawing = false;
-}
-
-void end_game() {
-    Story::end();
-    Sound::end();
-    Animation::end();
-    SpriteSheet::end();
-    TextMaker::end();
-    Graphics::end();
-    Stringz::end();
 }
 
 // One try of the level in `dir`, the players driven by `controller`.
@@ -276,7 +236,9 @@ int main(int argc, char** argv) {
     FILE* out = split_output(o.log);
     AnswerAtOnce player;
     Events::use(&player);
-    start_game();
+    HeadlessGame::start(0);
+    // Frames are neither drawn nor presented.
+    Graphics::drawing = false;
     const int frame_limit = static_cast<int>(o.minutes * 60 / FRAME_SECONDS);
     print_header(out, o);
     const auto begin = std::chrono::steady_clock::now();
@@ -304,7 +266,7 @@ int main(int argc, char** argv) {
                  levels, frames_played, frames_played * FRAME_SECONDS / 60, wall,
                  frames_played / std::max(wall, 1e-9));
     Events::use(nullptr);
-    end_game();
+    HeadlessGame::end();
     std::fclose(out);
     return 0;
 }

@@ -311,7 +311,7 @@ void Level::speech(int agent, Mix_Chunk* sound) {
         Agent::agents[agent]->set_state(TALK);
     }
     Events::discard();
-    const int channel = Mix_PlayChannel(-1, sound, 0);
+    const int channel = Sound::play_chunk(sound);
     // A sound that could not start has nothing to wait for (channel -1 would ask about all).
     while (channel >= 0 && Mix_Playing(channel)) {
         if (Events::quitting()) {
@@ -665,7 +665,7 @@ void Level::script_play(const std::string& path, bool wait) {
         play(sound);
         Mix_FreeChunk(sound);
     } else {
-        Mix_PlayChannel(-1, sound, 0);
+        Sound::play_chunk(sound);
         background_sounds.push_back(sound);
     }
 }

@@ -1,0 +1,28 @@
+#pragma once
+#include "Wave.h"
+
+namespace contentgen {
+// How loud each kind of sound leaves the generator, so that the game's mix stays clean in a
+// busy fight and the music carries. The mixer adds up to eight effects on top of the music
+// (which the game plays at half volume) without any limiter: a sum past full scale clips.
+// The levels were set with bench/mix.sh, a recorded fight in the rain with music.
+class Loudness {
+public:
+    enum class Tier {
+        SOFT,     // the steady small noises of a fight: swings, jumps, landings, flames
+        MEDIUM,   // blows, grunts, clashes, spells cast
+        LOUD,     // the big moments: deaths, bursts, heavy hits, thunder, screams
+        VOICE,    // words that must be understood over the music: taunts, spoken lines
+        AMBIENT,  // weather loops, a bed under everything else
+    };
+    // Scales a finished sound to its tier: a peak for the one-shot tiers, an RMS for the
+    // steady ambient loops.
+    static void apply(Wave& wave, Tier tier);
+    static float peak(Tier tier);
+
+    // Music: every piece is brought to this RMS, its peaks rounded off below the ceiling.
+    static constexpr float MUSIC_RMS = 0.17f;
+    static constexpr float MUSIC_CEILING = 0.85f;
+    static constexpr float AMBIENT_RMS = 0.028f;
+};
+}
