@@ -1,23 +1,35 @@
 #include "Loudness.h"
 
+#include <cmath>
+#include <vector>
+
 namespace contentgen {
 float Loudness::peak(Tier tier) {
     switch (tier) {
     case Tier::SOFT: return 0.28f;    // -11 dBFS
     case Tier::MEDIUM: return 0.4f;   // -8 dBFS
     case Tier::LOUD: return 0.5f;     // -6 dBFS
-    case Tier::VOICE: return 0.7f;    // -3 dBFS
+    case Tier::VOICE:
     case Tier::AMBIENT: break;
     }
     return 0.0f;
 }
 
 void Loudness::apply(Wave& wave, Tier tier) {
-    if (tier != Tier::AMBIENT) {
+    if (tier == Tier::AMBIENT)
+        to_rms(wave, AMBIENT_RMS, 1.0f);
+    else if (tier == Tier::VOICE)
+        to_rms(wave, VOICE_RMS, VOICE_CEILING);
+    else
         wave.normalise(peak(tier));
-        return;
-    }
-    const float rms = wave.rms();
-    if (rms > 0.0f) wave.scale(AMBIENT_RMS / rms);
+}
+
+void Loudness::to_rms(Wave& wave, float rms, float ceiling) {
+    const float now = wave.rms();
+    if (now <= 0.0f) return;
+    wave.scale(rms / now);
+    if (wave.peak() <= ceiling) return;
+    for (std::vector<float>* channel : {&wave.left, &wave.right})
+        for (float& x : *channel) x = ceiling * std::tanh(x / ceiling);
 }
 }

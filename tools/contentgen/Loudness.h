@@ -15,14 +15,22 @@ public:
         VOICE,    // words that must be understood over the music: taunts, spoken lines
         AMBIENT,  // weather loops, a bed under everything else
     };
-    // Scales a finished sound to its tier: a peak for the one-shot tiers, an RMS for the
-    // steady ambient loops.
+    // Scales a finished sound to its tier: a peak for the effects, an RMS for the steady
+    // ambient loops, and for words, whose loudness a peak says little about, an RMS with the
+    // peaks rounded off below a ceiling.
     static void apply(Wave& wave, Tier tier);
+    // The peak of an effects tier.
     static float peak(Tier tier);
 
     // Music: every piece is brought to this RMS, its peaks rounded off below the ceiling.
     static constexpr float MUSIC_RMS = 0.17f;
     static constexpr float MUSIC_CEILING = 0.85f;
     static constexpr float AMBIENT_RMS = 0.028f;
+    static constexpr float VOICE_RMS = 0.15f;
+    static constexpr float VOICE_CEILING = 0.8f;
+
+private:
+    // Scales to `rms`, then rounds off what would pass `ceiling`.
+    static void to_rms(Wave& wave, float rms, float ceiling);
 };
 }
