@@ -277,7 +277,8 @@ TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
     EXPECT_EQ(Sound::play_chunk(Sound::sfx[11]), 3);
     EXPECT_EQ(Mix_Volume(3, -1), 128);
     Sound::volume_down();
-    EXPECT_EQ(Mix_Volume(2, -1), 112) << "a volume step sets every channel";
+    EXPECT_EQ(Mix_Volume(3, -1), 112) << "a volume step sets every channel";
+    EXPECT_EQ(Mix_Volume(2, -1), 79) << "and keeps the crowded ones softer";
 }
 
 TEST(SoundStart, MixerThatCannotOpenHalts) {

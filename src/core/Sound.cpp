@@ -15,6 +15,7 @@ int Sound::playing = 0;
 int Sound::volume = Sound::VOLUME_STEPS;
 bool Sound::music_on = true;
 bool Sound::held = false;
+std::vector<double> Sound::channel_gain;
 
 namespace {
 const int FREQUENCY = 22050;
@@ -137,6 +138,7 @@ void Sound::end() {
     }
     looping = false;
     playing = 0;
+    channel_gain.clear();
     Mix_CloseAudio();
 }
 
@@ -154,6 +156,8 @@ int Sound::start_on_free_channel(Mix_Chunk* chunk, int loops, double gain) {
     // its sound starts, so the channel is chosen first, the one the mixer would choose.
     const int channel = Mix_GroupAvailable(EVERY_CHANNEL);
     if (channel < 0) return -1;
+    if (channel >= static_cast<int>(channel_gain.size())) channel_gain.resize(channel + 1, 1);
+    channel_gain[channel] = gain;
     Mix_Volume(channel, channel_volume(gain));
     return Mix_PlayChannelTimed(channel, chunk, loops, NO_TIME_LIMIT);
 }
@@ -308,7 +312,12 @@ void Sound::hold(bool hold) {
 }
 
 void Sound::apply_volume() {
-    Mix_Volume(-1, channel_volume(1));
+    // Sounds that started softer in a crowd stay softer by as much.
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel)
+        Mix_Volume(channel, channel_volume(channel < static_cast<int>(channel_gain.size())
+                                               ? channel_gain[channel]
+                                               : 1));
     const int music = music_on ? MUSIC_VOLUME * volume / VOLUME_STEPS : 0;
     Mix_VolumeMusic(held ? music / HUSHED : music);
 }

@@ -87,4 +87,6 @@ class Sound {
 
     static bool music_on;
     static bool held;
+    // The gain each channel's current sound started at (1 where none has).
+    static std::vector<double> channel_gain;
 };
