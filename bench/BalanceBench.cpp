@@ -217,6 +217,17 @@ void print_row(FILE* out, int number, const std::string& level, bool two_players
     std::fflush(out);
 }
 
+// A story named on the command line that the catalogue does not list, or "".
+std::string unknown_story(const Options& o) {
+    for (const std::string& name : o.stories) {
+        bool listed = false;
+        for (const Story* story : Story::stories)
+            listed = listed || story->name == name;
+        if (!listed) return name;
+    }
+    return "";
+}
+
 bool chosen(const Options& o, const std::string& story) {
     return o.stories.empty() ||
            std::find(o.stories.begin(), o.stories.end(), story) != o.stories.end();
@@ -239,6 +250,12 @@ int main(int argc, char** argv) {
     HeadlessGame::start(0);
     // Frames are neither drawn nor presented.
     Graphics::drawing = false;
+    const std::string unknown = unknown_story(o);
+    if (!unknown.empty()) {
+        std::fprintf(stderr, "BalanceBench: the catalogue lists no story '%s'\n", unknown.c_str());
+        HeadlessGame::end();
+        return 1;
+    }
     const int frame_limit = static_cast<int>(o.minutes * 60 / FRAME_SECONDS);
     print_header(out, o);
     const auto begin = std::chrono::steady_clock::now();
