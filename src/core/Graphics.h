@@ -20,6 +20,7 @@ public:
     static double scale;
     // False while a tool plays levels unseen: nothing is drawn on the screen or presented,
     // and everything else, the rules and their random draws above all, runs as it would.
+    // Nothing keeps the frame pace then: such a tool answers speeches and pages at once.
     static bool drawing;
 
     static void start(Coord size, int framerate, bool fullscreen);
