@@ -6,9 +6,9 @@
 namespace contentgen {
 float Loudness::peak(Tier tier) {
     switch (tier) {
-    case Tier::SOFT: return 0.28f;    // -11 dBFS
-    case Tier::MEDIUM: return 0.4f;   // -8 dBFS
-    case Tier::LOUD: return 0.5f;     // -6 dBFS
+    case Tier::SOFT: return 0.25f;    // -12 dBFS
+    case Tier::MEDIUM: return 0.36f;  // -9 dBFS
+    case Tier::LOUD: return 0.45f;    // -7 dBFS
     case Tier::VOICE:
     case Tier::AMBIENT: break;
     }
