@@ -261,6 +261,26 @@ TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     EXPECT_EQ(sample_on(2), "");
 }
 
+TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
+    write_samples();
+    Sound::start();
+    Sound::loop_rain();
+    // Each later effect starts among more sounding ones; the loop does not count.
+    for (int i = 0; i < 4; ++i)
+        Sound::play_thud();
+    const std::vector<int> expected = {128, 128, 91, 74, 64};
+    for (int channel = 0; channel < 5; ++channel)
+        EXPECT_EQ(Mix_Volume(channel, -1), expected[channel]) << "channel " << channel;
+
+    // A spoken line on a channel an effect left soft is heard at the volume's level.
+    Mix_HaltChannel(3);
+    EXPECT_EQ(Sound::play_chunk(Sound::sfx[11]), 3);
+    EXPECT_EQ(Mix_Volume(3, -1), 128);
+    Sound::volume_down();
+    EXPECT_EQ(Mix_Volume(3, -1), 112) << "a volume step sets every channel";
+    EXPECT_EQ(Mix_Volume(2, -1), 79) << "and keeps the crowded ones softer";
+}
+
 TEST(SoundStart, MixerThatCannotOpenHalts) {
     EXPECT_EXIT(
         {

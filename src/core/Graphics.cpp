@@ -13,6 +13,7 @@ SDL_Surface* Graphics::screen_surface = nullptr;
 unsigned Graphics::framerate = 40;
 Uint32 Graphics::last_update = 0;
 double Graphics::scale = 0;
+bool Graphics::drawing = true;
 Coord Graphics::desktop;
 Coord Graphics::size;
 bool Graphics::fullscreen = false;
@@ -110,6 +111,7 @@ double Graphics::next_scale(double current, Coord desk, Coord screen_size) {
 }
 
 void Graphics::refresh() {
+    if (!drawing) return;
     if (framerate > 0) {
         const Uint32 period = 1000 / framerate;
         if (SDL_GetTicks() - last_update < period) {
@@ -122,7 +124,9 @@ void Graphics::refresh() {
     last_update = SDL_GetTicks();
 }
 
-void Graphics::force_refresh() { flip(); }
+void Graphics::force_refresh() {
+    if (drawing) flip();
+}
 
 void Graphics::force_refresh(Coord pos, Coord size) {
     const int x0 = std::max(pos.x, 0);

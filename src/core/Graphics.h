@@ -18,6 +18,10 @@ public:
     // The window's size over the screen's; 0 until start() picks the largest that fits the
     // desktop. Set it before start() to choose another.
     static double scale;
+    // False while a tool plays levels unseen: nothing is drawn on the screen or presented,
+    // and everything else, the rules and their random draws above all, runs as it would.
+    // Nothing keeps the frame pace then: such a tool answers speeches and pages at once.
+    static bool drawing;
 
     static void start(Coord size, int framerate, bool fullscreen);
     static void setScreen(Coord size, bool fullscreen);

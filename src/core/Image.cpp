@@ -117,9 +117,16 @@ void Image::set_pixel(Coord p, Uint32 colour) {
     row(p.y)[p.x] = colour;
 }
 
-void Image::fill(Uint32 colour) { SDL_FillRect(surface, nullptr, colour); }
+bool Image::unseen(const SDL_Surface* target) {
+    return !Graphics::drawing && target == Graphics::screen_surface;
+}
+
+void Image::fill(Uint32 colour) {
+    if (!unseen(surface)) SDL_FillRect(surface, nullptr, colour);
+}
 
 void Image::draw_box(Coord pos, Coord size, Uint32 colour) {
+    if (unseen(surface)) return;
     SDL_Rect rect;
     if (!clip_rect(surface, pos, size, rect)) return;
     // The particles' dots and the lightning's squares come by the hundred thousand: for a
@@ -210,7 +217,7 @@ void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, in
 }
 
 void Image::blit_onto(SDL_Surface* target, Coord pos) {
-    if (!in_blit_range(pos)) return;
+    if (!in_blit_range(pos) || unseen(target)) return;
     SDL_Rect dest;
     dest.x = static_cast<Sint16>(pos.x);
     dest.y = static_cast<Sint16>(pos.y);

@@ -75,6 +75,8 @@ private:
     bool writable() const {
         return !SDL_MUSTLOCK(surface) && surface->format->BytesPerPixel == sizeof(Uint32);
     }
+    // A screen that is not being drawn (Graphics::drawing).
+    static bool unseen(const SDL_Surface* target);
     void blit_onto(SDL_Surface* target, Coord pos);
 
     bool owned;

@@ -309,7 +309,7 @@ void Level::speech(int agent, Mix_Chunk* sound) {
         Agent::agents[agent]->set_state(TALK);
     }
     Events::discard();
-    const int channel = Mix_PlayChannel(-1, sound, 0);
+    const int channel = Sound::play_chunk(sound);
     // A sound that could not start has nothing to wait for (channel -1 would ask about all).
     while (channel >= 0 && Mix_Playing(channel)) {
         if (Events::quitting()) {

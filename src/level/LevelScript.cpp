@@ -278,12 +278,8 @@ bool LevelScript::blacken(const Arguments& a) {
 }
 
 bool LevelScript::team_ai(const Arguments& a) {
-    for (AI*& controller : AI::AI_list) {
-        if (!controller || !controller->agent || controller->agent->team != a.numbers[0]) continue;
-        AI* replacement = AI::make_AI(a.text, controller->agent, false);
-        delete controller;
-        controller = replacement;
-    }
+    const int team = a.numbers[0];
+    AI::replace_if([team](const AI& c) { return c.agent->team == team; }, a.text);
     return true;
 }
 
@@ -364,7 +360,7 @@ bool LevelScript::play(const Arguments& a) {
 bool LevelScript::play_bg(const Arguments& a) {
     Mix_Chunk* sound = load_sound(a.text);
     if (!sound) return true;
-    Mix_PlayChannel(-1, sound, 0);
+    Sound::play_chunk(sound);
     // Kept loaded while it plays; the level frees it.
     level.background_sounds.push_back(sound);
     return true;
