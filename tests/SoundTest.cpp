@@ -11,6 +11,7 @@
 #include "TempDataFolder.h"
 #include "Wave.h"
 #include "core/Error.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 
 namespace {
@@ -153,11 +154,11 @@ TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
         {&Sound::play_thunder, "thunder", 3}, {&Sound::play_disembowel, "dismemb", 3},
     };
     for (const auto& [event, prefix, count] : all) {
-        std::srand(11);
+        Random::seed(11);
         std::vector<int> draws;
         for (int i = 0; i < 12; ++i)
-            draws.push_back(std::rand() % count);
-        std::srand(11);
+            draws.push_back(Random::next() % count);
+        Random::seed(11);
         for (int draw : draws)
             EXPECT_EQ(sample_played_by(event), prefix + std::to_string(draw + 1));
     }

@@ -1,3 +1,4 @@
+#include "core/Random.h"
 #include "core/Sound.h"
 
 #include <algorithm>
@@ -181,9 +182,9 @@ int Sound::channel_volume(double gain) {
     return static_cast<int>(MIX_MAX_VOLUME * volume / VOLUME_STEPS * gain + 0.5);
 }
 
-// One draw of rand() per call picks the variant.
+// One random draw per call picks the variant.
 void Sound::play_one_of(int first, int variants) {
-    play(first + std::rand() % variants);
+    play(first + Random::next() % variants);
 }
 
 void Sound::play_swish() {

@@ -1,3 +1,4 @@
+#include "core/Random.h"
 #include "core/Utility.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ double Utility::randAngle(int lo, int hi) { return getAngle(randDegrees(lo, hi))
 
 int Utility::randDegrees(int lo, int hi) {
     if (lo == hi) return hi;
-    const int r = std::rand();
+    const int r = Random::next();
     return lo + r % (hi - lo);
 }
 

@@ -1,3 +1,4 @@
+#include "core/Random.h"
 #include "level/LevelScript.h"
 
 #include <climits>
@@ -397,7 +398,7 @@ bool LevelScript::music(const Arguments& a) {
 
 bool LevelScript::random_music(const Arguments&) {
     if (Mix_PlayingMusic() || Sound::mus.empty()) return true;
-    Mix_Music* track = Sound::mus[std::rand() % Sound::mus.size()];
+    Mix_Music* track = Sound::mus[Random::next() % Sound::mus.size()];
     if (track) Mix_PlayMusic(track, 1);
     return true;
 }

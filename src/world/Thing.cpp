@@ -1,3 +1,4 @@
+#include "core/Random.h"
 #include "world/Thing.h"
 
 #include <cstdlib>
@@ -19,7 +20,7 @@ void Thing::kill() {
 void Thing::slow_x(int amount, int chance) {
     if (chance < 1) chance = 1;
     for (int i = amount; i >= 1; --i) {
-        if (std::rand() % chance != 0) continue;
+        if (Random::next() % chance != 0) continue;
         if (vel.x >= -i && vel.x <= i)
             vel.x = 0;
         else
