@@ -282,14 +282,19 @@ TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
     EXPECT_EQ(Mix_Volume(2, -1), 79) << "and keeps the crowded ones softer";
 }
 
-TEST(SoundStart, MixerThatCannotOpenHalts) {
+// A machine without a sound device still plays, in silence.
+TEST(SoundStart, WithoutASoundDeviceTheGamePlaysSilent) {
     EXPECT_EXIT(
         {
             route_log_to_stderr();
             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
             Sound::start();
+            int rate = 0;
+            Uint16 format = 0;
+            int channels = 0;
+            std::exit(Mix_QuerySpec(&rate, &format, &channels) == 1 && rate == 22050 ? 0 : 3);
         },
-        ::testing::ExitedWithCode(1), "Sound: Failed to initialise SDL_mixer");
+        ::testing::ExitedWithCode(0), "Sound: No sound device .*; playing silent");
 }
 
 // A halt while music, a loop and effects play ends with its message and status 1 every time:

@@ -1,4 +1,3 @@
-#include "core/Random.h"
 #include "core/Utility.h"
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/Error.h"
+#include "core/Random.h"
 
 namespace {
 template <typename T> std::string format(std::ostringstream& stream, T value) {

@@ -1,4 +1,3 @@
-#include "core/Random.h"
 #include "level/Level.h"
 
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "level/LevelScript.h"
 #include "level/Stringz.h"

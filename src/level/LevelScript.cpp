@@ -1,4 +1,3 @@
-#include "core/Random.h"
 #include "level/LevelScript.h"
 
 #include <climits>
@@ -16,6 +15,7 @@
 #include "core/FileIn.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "core/Utility.h"

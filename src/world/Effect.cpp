@@ -1,4 +1,3 @@
-#include "core/Random.h"
 #include "world/Effect.h"
 
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"

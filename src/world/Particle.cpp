@@ -1,4 +1,3 @@
-#include "core/Random.h"
 #include "world/Particle.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "sprites/Frame.h"
 #include "sprites/Sprite.h"

@@ -1,7 +1,6 @@
-#include "core/Random.h"
 #include "world/Thing.h"
 
-#include <cstdlib>
+#include "core/Random.h"
 
 Thing::Thing() : alive(true) {}
 Thing::Thing(Coord pos) : pos(pos), alive(true) {}
