@@ -27,6 +27,7 @@
 #include "core/EventSource.h"
 #include "core/Events.h"
 #include "core/Graphics.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "level/Referee.h"
 #include "level/Story.h"
@@ -123,7 +124,7 @@ FILE* split_output(const std::string& log) {
 
 // One try of the level in `dir`, the players driven by `controller`.
 Try play(const std::string& dir, const std::string& controller, unsigned seed, int frame_limit) {
-    std::srand(seed);
+    Random::seed(seed);
     Clock::count_frames();
     Level* level = new Level();
     level->runScript(dir, "level.txt");

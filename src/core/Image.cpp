@@ -10,6 +10,7 @@
 #include "core/Error.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 
 namespace {
@@ -201,7 +202,7 @@ void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, in
         if (Utility::to_int(std::sqrt(dx * dx + dy * dy)) <= 10) break;
         // The deviation is drawn before the step length.
         const double angle = std::atan2(dy, dx) + Utility::randAngle(-30, 30);
-        const int step = min_step + std::rand() % step_range;
+        const int step = min_step + Random::next() % step_range;
         const Coord next(Utility::to_int(cur.x + std::cos(angle) * step + 0.5),
                          Utility::to_int(cur.y + std::sin(angle) * step + 0.5));
         if (next != cur) {

@@ -6,7 +6,7 @@
 #include "core/Error.h"
 #include "core/EventSource.h"
 #include "core/Events.h"
-#include "core/RandomState.h"
+#include "core/Random.h"
 #include "core/ReplayReader.h"
 #include "core/ReplayWriter.h"
 
@@ -148,10 +148,7 @@ std::string Replay::record(const std::string& path) {
     end();
     if (!writer.open(path)) return "Replay: Cannot write the recording '" + path + "'";
     begin(RECORDING);
-    writer.add(ReplayFormat::RANDOM, [] {
-        const std::vector<unsigned char> state = RandomState::save();
-        return std::string(state.begin(), state.end());
-    }());
+    writer.add(ReplayFormat::RANDOM, Random::state());
     live = Events::use(&recording_events);
     Error::note("Replay: Recording the session into '" + path + "'");
     return "";
@@ -163,7 +160,7 @@ std::string Replay::play(const std::string& path) {
     if (!why.empty()) return why;
     std::string generator;
     if (!reader.next(ReplayFormat::RANDOM, generator) ||
-        !RandomState::restore(std::vector<unsigned char>(generator.begin(), generator.end())))
+        !Random::restore(generator))
         return "Replay: '" + path + "' is damaged (it holds no state of the generator)";
     begin(PLAYING);
     live = Events::use(&playback_events);

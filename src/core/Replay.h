@@ -7,7 +7,7 @@
 #include <vector>
 
 // Recorded sessions, played back frame for frame. Everything the game reads of the world
-// outside its own state and rand() passes through here: the keyboard state and the window
+// outside its own state and its random numbers passes through here: the keyboard state and the window
 // events it takes (gamepads, window focus and close requests among them), the rule clock,
 // whether a spoken line or the music still sounds, and how the session began (each
 // story's saved progress, a demo asked for). While recording, each reading goes into the
@@ -27,7 +27,7 @@ class Replay {
         std::vector<std::pair<std::string, int>> saves;
     };
 
-    // Records from here into `path`: the generator behind rand() as it stands now, then
+    // Records from here into `path`: the random generator as it stands now, then
     // every reading. "" or why it cannot.
     static std::string record(const std::string& path);
     // Plays the recording at `path` from here, from the generator's recorded state; "" or

@@ -15,7 +15,7 @@ class ReplayFormat {
 
     enum Kind : unsigned char {
         END = 0, // the file is complete; nothing may follow
-        RANDOM,  // the state of the generator behind rand() at the start
+        RANDOM,  // the state of the game's random generator at the start
         START,   // how the session began: the --demo choice and every story's progress
         KEYS,    // the keyboard state of a frame of play
         POLL,    // what a look for a window event took, or none

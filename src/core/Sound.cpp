@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <string>
 
+#include <SDL.h>
+
 #include "core/Error.h"
+#include "core/Random.h"
 
 Mix_Chunk* Sound::sfx[Sound::SLOTS] = {};
 std::vector<Mix_Music*> Sound::mus;
@@ -109,9 +112,20 @@ Mix_Chunk* Sound::load(const std::string& path) {
     return file ? Mix_LoadWAV_RW(file, 1) : nullptr;
 }
 
+bool Sound::open_mixer() {
+    return Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) != -1;
+}
+
 void Sound::start() {
-    if (Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) == -1)
-        Error::halt("Sound: Failed to initialise SDL_mixer");
+    if (!open_mixer()) {
+        // No sound device (a machine without a sound card, a session without a sound
+        // server): the game plays on in silence rather than not at all.
+        Error::note(std::string("Sound: No sound device (") + SDL_GetError() + "); playing silent");
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0 || !open_mixer())
+            Error::halt("Sound: Failed to initialise SDL_mixer");
+    }
     load_samples();
     load_tracks();
     music_on = true;
@@ -181,9 +195,9 @@ int Sound::channel_volume(double gain) {
     return static_cast<int>(MIX_MAX_VOLUME * volume / VOLUME_STEPS * gain + 0.5);
 }
 
-// One draw of rand() per call picks the variant.
+// One random draw per call picks the variant.
 void Sound::play_one_of(int first, int variants) {
-    play(first + std::rand() % variants);
+    play(first + Random::next() % variants);
 }
 
 void Sound::play_swish() {

@@ -79,6 +79,7 @@ class Sound {
     static void hold(bool held);
 
   private:
+    static bool open_mixer();
     static void load_samples();
     static void load_tracks();
     static void play(int slot);

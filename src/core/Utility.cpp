@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Error.h"
+#include "core/Random.h"
 
 namespace {
 template <typename T> std::string format(std::ostringstream& stream, T value) {
@@ -66,7 +67,7 @@ double Utility::randAngle(int lo, int hi) { return getAngle(randDegrees(lo, hi))
 
 int Utility::randDegrees(int lo, int hi) {
     if (lo == hi) return hi;
-    const int r = std::rand();
+    const int r = Random::next();
     return lo + r % (hi - lo);
 }
 

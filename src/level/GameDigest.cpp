@@ -4,7 +4,7 @@
 
 #include "combat/Agent.h"
 #include "combat/Attack.h"
-#include "core/RandomState.h"
+#include "core/Random.h"
 
 namespace {
 // FNV-1a, 64 bits.
@@ -30,7 +30,7 @@ uint64_t GameDigest::of_play() {
     int64_t attacks = 0;
     Attack::DB.each([&attacks](Thing*) { ++attacks; });
     mix(digest, attacks);
-    for (unsigned char byte : RandomState::save())
+    for (unsigned char byte : Random::state())
         mix(digest, byte);
     return digest;
 }

@@ -10,6 +10,7 @@
 #include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Replay.h"
 #include "core/Sound.h"
 #include "level/GameDigest.h"
@@ -141,14 +142,14 @@ void Level::storm() {
     static int lightning_pos2 = 0;
     Effect::rain();
     // The first storm of the run draws its countdown after that frame's first raindrop.
-    if (!stormed) lightning_delay = std::rand() % 100;
+    if (!stormed) lightning_delay = Random::next() % 100;
     stormed = true;
-    lightning_delay += std::rand() % 3;
+    lightning_delay += Random::next() % 3;
     if (lightning_delay % 200 == 0) {
         Graphics::screen->fill(Pixel::make(255, 255, 255));
-        lightning_time = std::rand() % 30;
-        lightning_pos1 = std::rand() % screen_width();
-        lightning_pos2 = std::rand() % screen_width();
+        lightning_time = Random::next() % 30;
+        lightning_pos1 = Random::next() % screen_width();
+        lightning_pos2 = Random::next() % screen_width();
         lightning_delay = 1;
         Sound::play_thunder();
     }
@@ -170,14 +171,14 @@ void Level::undo_quake() {
 }
 
 void Level::shake() {
-    quake = std::rand() % 15;
+    quake = Random::next() % 15;
     for (Background* b : backgrounds)
         if (b->top > QUAKE_LINE) {
             b->top += quake;
             FLOOR_HEIGHT += quake;
         }
-    if (std::rand() % 5 == 0) {
-        Effect::hellfire(std::rand() % 800);
+    if (Random::next() % 5 == 0) {
+        Effect::hellfire(Random::next() % 800);
         Sound::play_flame();
     }
 }

@@ -15,6 +15,7 @@
 #include "core/FileIn.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Replay.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
@@ -398,7 +399,7 @@ bool LevelScript::music(const Arguments& a) {
 
 bool LevelScript::random_music(const Arguments&) {
     if (Replay::music_playing(Mix_PlayingMusic() != 0) || Sound::mus.empty()) return true;
-    Mix_Music* track = Sound::mus[std::rand() % Sound::mus.size()];
+    Mix_Music* track = Sound::mus[Random::next() % Sound::mus.size()];
     if (track) Mix_PlayMusic(track, 1);
     return true;
 }

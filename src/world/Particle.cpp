@@ -5,6 +5,7 @@
 
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "sprites/Frame.h"
 #include "sprites/Sprite.h"
@@ -80,7 +81,7 @@ void Particle::run() {
 }
 
 int Particle::noise(int amplitude) {
-    const int r = std::rand();
+    const int r = Random::next();
     // Most particles do not jitter; r % 1 is 0 without a division.
     if (amplitude == 0) return 0;
     return std::clamp(r % (2 * amplitude + 1) - amplitude, -MAX_NOISE, MAX_NOISE);

@@ -1,6 +1,6 @@
 #include "world/Thing.h"
 
-#include <cstdlib>
+#include "core/Random.h"
 
 Thing::Thing() : alive(true) {}
 Thing::Thing(Coord pos) : pos(pos), alive(true) {}
@@ -19,7 +19,7 @@ void Thing::kill() {
 void Thing::slow_x(int amount, int chance) {
     if (chance < 1) chance = 1;
     for (int i = amount; i >= 1; --i) {
-        if (std::rand() % chance != 0) continue;
+        if (Random::next() % chance != 0) continue;
         if (vel.x >= -i && vel.x <= i)
             vel.x = 0;
         else
