@@ -292,7 +292,10 @@ TEST(SoundStart, WithoutASoundDeviceTheGamePlaysSilent) {
             int rate = 0;
             Uint16 format = 0;
             int channels = 0;
-            std::exit(Mix_QuerySpec(&rate, &format, &channels) == 1 && rate == 22050 ? 0 : 3);
+            const bool opened = Mix_QuerySpec(&rate, &format, &channels) == 1 && rate == 22050;
+            // Closed before exit: the mixer's thread must not outlive the libraries' teardown.
+            Sound::end();
+            std::exit(opened ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "Sound: No sound device .*; playing silent");
 }
