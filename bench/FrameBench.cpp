@@ -1,5 +1,5 @@
-// Plays the game's busiest situations frame by frame through the real Level::run(),
-// presenting every frame, and prints for each the mean, 99th percentile and worst frame,
+// Plays the game's busiest situations frame by frame through the real Level::run(), and
+// the demo's loop, presenting every frame, and prints for each the mean, 99th percentile and worst frame,
 // split into the frame's own work and its present, beside the bare cost of clearing and
 // presenting. Then starts the real game several times and times it to the menu, and
 // reports the peak resident memory of the started game and of this process after all
@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Demo.h"
 #include "combat/Agent.h"
 #include "combat/AgentInput.h"
 #include "combat/Attack.h"
@@ -40,6 +41,7 @@
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "level/Level.h"
+#include "level/Story.h"
 #include "level/Stringz.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -202,16 +204,16 @@ CaseResult bare(int frames) {
     return r;
 }
 
-CaseResult play(const Case& c, int frames) {
+// Times `frames` frames of `run`, each presented, after `before` (untimed) set it up.
+CaseResult timed(const std::string& name, int frames, const std::function<void(int)>& before,
+                 const std::function<void()>& run) {
     CaseResult r;
-    r.name = c.name;
-    Level* level = new Level();
-    level->runScript(c.dir, c.script);
+    r.name = name;
     for (int f = 0; f < frames; ++f) {
-        if (c.event) c.event(f);
+        if (before) before(f);
         const double t0 = now_ms();
         const double c0 = now_ms(CLOCK_THREAD_CPUTIME_ID);
-        level->run();
+        run();
         const double t1 = now_ms();
         const double c1 = now_ms(CLOCK_THREAD_CPUTIME_ID);
         Graphics::force_refresh();
@@ -221,11 +223,26 @@ CaseResult play(const Case& c, int frames) {
         r.present.ms.push_back(t2 - t1);
         r.frame.ms.push_back(t2 - t0);
         add_picture(r.checksum);
-        if (c.event) r.most_particles = std::max(r.most_particles, count(Particle::background) +
+        if (before) r.most_particles = std::max(r.most_particles, count(Particle::background) +
                                                                        count(Particle::foreground));
     }
+    return r;
+}
+
+CaseResult play(const Case& c, int frames) {
+    Level* level = new Level();
+    level->runScript(c.dir, c.script);
+    const CaseResult r = timed(c.name, frames, c.event, [level] { level->run(); });
     delete level;
     return r;
+}
+
+const char* const DEMO = "demo: its levels in turn, computer-driven";
+
+// The attract mode's own loop.
+CaseResult play_demo(int frames) {
+    Demo demo;
+    return timed(DEMO, frames, nullptr, [&demo] { demo.frame(); });
 }
 
 void print(const CaseResult& r) {
@@ -318,9 +335,11 @@ void start_subsystems() {
     Agent::start();
     Particle::start();
     Attack::start();
+    Story::start();
 }
 
 void end_subsystems() {
+    Story::end();
     Sound::end();
     Animation::end();
     SpriteSheet::end();
@@ -376,6 +395,7 @@ int main(int argc, char** argv) {
     if (!only) print(bare(frames));
     for (const Case& c : cases)
         if (!only || c.name.find(only) != std::string::npos) print(play(c, frames));
+    if (!only || std::string(DEMO).find(only) != std::string::npos) print(play_demo(frames));
     const long played_kb = status_kb("VmHWM:");
     end_subsystems();
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Demo.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Events.h"
@@ -39,6 +40,13 @@ const int ITEM_SPACING = 50;
 const int LIGHTNING_REST = -1500;
 
 int screen_width() { return Graphics::screen->w(); }
+
+// The title music, unless it plays already (music left playing by a level plays on).
+void play_title_music() {
+    if (Mix_PlayingMusic() && Sound::playing == 0) return;
+    if (!Sound::mus.empty() && Sound::mus[0] && Mix_PlayMusic(Sound::mus[0], 1) == 0)
+        Sound::playing = 0;
+}
 int screen_height() { return Graphics::screen->h(); }
 
 Coord random_top() { return Coord(Random::next() % screen_width(), 0); }
@@ -239,20 +247,28 @@ void run_instructions() {
     if (Events::wait_for_key()) Sound::play_sword_wield();
 }
 
-void run_menu() {
+void run_menu(bool demo_first) {
     MainMenu menu;
     run_menu_lightning(true);
     Sound::play_thunder();
-    if (!Mix_PlayingMusic() || Sound::playing != 0) {
-        if (!Sound::mus.empty() && Sound::mus[0] && Mix_PlayMusic(Sound::mus[0], 1) == 0)
-            Sound::playing = 0;
-    }
+    play_title_music();
     Events::discard();
+    // Frames since the last key; counted, not timed, so that a replay sees the same.
+    int idle = demo_first ? Demo::IDLE_FRAMES : 0;
     // A request to close the window, here or anywhere inside, leaves the menu.
     while (!Events::quitting()) {
+        if (idle >= Demo::IDLE_FRAMES) {
+            if (!Demo::run()) return;
+            idle = 0;
+            play_title_music();
+            run_menu_lightning(true);
+        }
         menu.draw();
         Graphics::refresh();
+        ++idle;
         SDL_Event event;
-        if (Events::poll(event) && !menu.handle(event)) return;
+        if (!Events::poll(event)) continue;
+        if (event.type == SDL_KEYDOWN) idle = 0;
+        if (!menu.handle(event)) return;
     }
 }

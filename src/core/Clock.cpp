@@ -1,5 +1,7 @@
 #include "core/Clock.h"
 
+#include "core/Replay.h"
+
 bool Clock::stopped = false;
 Uint32 Clock::stopped_at = 0;
 Uint32 Clock::left_out = 0;
@@ -10,7 +12,8 @@ namespace {
 const Uint32 COUNTED_START = 1000;
 }
 
-Uint32 Clock::ticks() { return counting ? counted : SDL_GetTicks(); }
+// Every reading of the real clock is one a replay must give again.
+Uint32 Clock::ticks() { return counting ? counted : Replay::clock(SDL_GetTicks()); }
 
 Uint32 Clock::now() { return stopped ? stopped_at : ticks() - left_out; }
 

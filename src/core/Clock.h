@@ -3,7 +3,8 @@
 
 // The millisecond clock the game's rules read: delayed wins and the pause between waves.
 // A paused game holds it, so that no rule sees the time the player spent away. The frame
-// pacing keeps to the real clock itself.
+// pacing keeps to the real clock itself. Every reading of the real clock passes through
+// Replay, which records it or gives it again.
 //
 // A tool that plays levels faster than real time counts frames instead: then the clock
 // stands still but for advance(), which the tool calls once a frame.

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // The game's random numbers: the same sequence the GNU C library's rand() gives (its
 // additive feedback generator, seeded with 1 until told otherwise), but owned by the game.
@@ -13,6 +14,11 @@ class Random {
     static void seed(unsigned value) { generator.seed(value); }
     // As rand(): 0 to 2^31 - 1.
     static int next() { return generator.next(); }
+
+    // Where the generator stands, as bytes (a replay starts from it, a digest of the game
+    // includes it); restore() puts back what state() gave and refuses anything else.
+    static std::string state();
+    static bool restore(const std::string& bytes);
 
   private:
     struct Generator {

@@ -11,7 +11,9 @@
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Random.h"
+#include "core/Replay.h"
 #include "core/Sound.h"
+#include "level/GameDigest.h"
 #include "level/LevelScript.h"
 #include "level/Stringz.h"
 #include "world/Effect.h"
@@ -102,6 +104,7 @@ void Level::run() {
     speech_skipped = false;
     AI::run_all();
     update();
+    Replay::frame_played(GameDigest::of_play);
 }
 
 void Level::update() {
@@ -312,7 +315,8 @@ void Level::speech(int agent, Mix_Chunk* sound) {
     Events::discard();
     const int channel = Sound::play_chunk(sound);
     // A sound that could not start has nothing to wait for (channel -1 would ask about all).
-    while (channel >= 0 && Mix_Playing(channel)) {
+    // How long the line holds the game is the sound's to say, and a replay's to repeat.
+    while (Replay::speech_sounding(channel >= 0 && Mix_Playing(channel))) {
         if (Events::quitting()) {
             Mix_HaltChannel(channel);
             break;
@@ -326,6 +330,8 @@ void Level::speech(int agent, Mix_Chunk* sound) {
             Mix_HaltChannel(channel);
         }
     }
+    // A replayed line may end before its sound does.
+    if (channel >= 0 && Mix_Playing(channel)) Mix_HaltChannel(channel);
     if (agent != -1) {
         Agent::agents[agent]->set_state(IDLE);
         focal_agent = kept_focus;

@@ -16,6 +16,7 @@
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Random.h"
+#include "core/Replay.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "core/Utility.h"
@@ -397,7 +398,7 @@ bool LevelScript::music(const Arguments& a) {
 }
 
 bool LevelScript::random_music(const Arguments&) {
-    if (Mix_PlayingMusic() || Sound::mus.empty()) return true;
+    if (Replay::music_playing(Mix_PlayingMusic() != 0) || Sound::mus.empty()) return true;
     Mix_Music* track = Sound::mus[Random::next() % Sound::mus.size()];
     if (track) Mix_PlayMusic(track, 1);
     return true;

@@ -13,6 +13,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Replay.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "core/Utility.h"
@@ -153,6 +154,8 @@ int Story::read_progress() const {
 }
 
 void Story::save_progress(int n) {
+    // A replay plays the progress it recorded and leaves the player's own alone.
+    if (Replay::playing()) return;
     FileOut::replace(folder() + "save.txt", Utility::str(n));
 }
 

@@ -60,8 +60,11 @@ printf '\nSecond Road' >>"$shared/Stories/index.txt"
 printf '3' >"$mine/$story/save.txt"
 "$prefix/bin/ironvale" --help >"$tmp/help" 2>&1 || fail "--help through the launcher failed"
 grep -q -- '--scale' "$tmp/help" || fail "the options do not pass through: $(cat "$tmp/help")"
+(cd "$tmp/elsewhere" && "$prefix/bin/ironvale" --replay none.rec) >"$tmp/replay.log" 2>&1
+grep -qF "Replay: Cannot read '$tmp/elsewhere/none.rec'" "$tmp/replay.log" ||
+  fail "a recording is not looked for where the player named it: $(cat "$tmp/replay.log")"
 [ -L "$mine/Stories/Second Road/summary.txt" ] || fail "a story installed later does not appear"
 [ "$(cat "$mine/$story/save.txt")" = 3 ] || fail "saved progress was replaced"
 XDG_DATA_HOME="$tmp/xdg" "$prefix/bin/ironvale" --help >/dev/null 2>&1 &&
   [ -L "$tmp/xdg/ironvale/Stories/index.txt" ] || fail "XDG_DATA_HOME is not obeyed"
-echo "a later story appears, progress kept, options pass through, XDG_DATA_HOME obeyed"
+echo "a later story appears, progress kept, options and recordings' paths pass through, XDG_DATA_HOME obeyed"
