@@ -32,19 +32,11 @@
 #include <vector>
 
 #include "app/Demo.h"
-#include "combat/Agent.h"
-#include "combat/AgentInput.h"
+#include "app/Game.h"
 #include "combat/Attack.h"
-#include "combat/Combos.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
-#include "core/Sound.h"
-#include "core/TextMaker.h"
 #include "level/Level.h"
-#include "level/Story.h"
-#include "level/Stringz.h"
-#include "sprites/Animation.h"
-#include "sprites/SpriteSheet.h"
 #include "world/Particle.h"
 
 #ifndef IRONVALE_GAME_BINARY
@@ -322,32 +314,6 @@ Start start_game(const std::string& binary) {
     return result;
 }
 
-void start_subsystems() {
-    Graphics::start(Coord(800, 600), 40, false);
-    Pixel::start();
-    TextMaker::start();
-    Stringz::start();
-    Sound::start();
-    SpriteSheet::start();
-    Animation::start();
-    AgentInput::start();
-    Combos::start();
-    Agent::start();
-    Particle::start();
-    Attack::start();
-    Story::start();
-}
-
-void end_subsystems() {
-    Story::end();
-    Sound::end();
-    Animation::end();
-    SpriteSheet::end();
-    TextMaker::end();
-    Graphics::end();
-    Stringz::end();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -372,7 +338,7 @@ int main(int argc, char** argv) {
 
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     const bool headless = driver && std::strcmp(driver, "dummy") == 0;
-    start_subsystems();
+    Game::start(Coord(800, 600), 40, false);
     const long started_kb = status_kb("VmHWM:");
 
     TempFolder temp;
@@ -397,7 +363,7 @@ int main(int argc, char** argv) {
         if (!only || c.name.find(only) != std::string::npos) print(play(c, frames));
     if (!only || std::string(DEMO).find(only) != std::string::npos) print(play_demo(frames));
     const long played_kb = status_kb("VmHWM:");
-    end_subsystems();
+    Game::end();
 
     std::fprintf(figures, "peak resident memory of this process: %.1f MB started, %.1f MB after "
                  "playing the cases\n", started_kb / 1024.0, played_kb / 1024.0);

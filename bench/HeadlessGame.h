@@ -5,19 +5,8 @@
 // names a driver.
 #include <cstdlib>
 
-#include "combat/Agent.h"
-#include "combat/AgentInput.h"
-#include "combat/Attack.h"
-#include "combat/Combos.h"
-#include "core/Graphics.h"
-#include "core/Pixel.h"
-#include "core/Sound.h"
-#include "core/TextMaker.h"
-#include "level/Story.h"
-#include "level/Stringz.h"
-#include "sprites/Animation.h"
-#include "sprites/SpriteSheet.h"
-#include "world/Particle.h"
+#include "app/Game.h"
+#include "core/Coord.h"
 
 // The SDL 1.2 compatibility layer keeps the wrapper of every display surface it made
 // (SDL_Quit does not free it): a sanitizer build must not call that the benchmark's leak.
@@ -38,28 +27,10 @@ inline void start(int framerate, const char* audio = nullptr) {
         setenv("SDL_AUDIODRIVER", audio, 1);
     else
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-    Graphics::start(Coord(800, 600), framerate, false);
-    Pixel::start();
-    TextMaker::start();
-    Stringz::start();
-    Sound::start();
-    SpriteSheet::start();
-    Animation::start();
-    AgentInput::start();
-    Combos::start();
-    Agent::start();
-    Particle::start();
-    Attack::start();
-    Story::start();
+    Game::start(Coord(800, 600), framerate, false);
 }
 
 inline void end() {
-    Story::end();
-    Sound::end();
-    Animation::end();
-    SpriteSheet::end();
-    TextMaker::end();
-    Graphics::end();
-    Stringz::end();
+    Game::end();
 }
 } // namespace HeadlessGame

@@ -7,25 +7,14 @@
 #include <cstring>
 #include <string>
 
+#include "app/Game.h"
 #include "app/Menu.h"
-#include "combat/Agent.h"
-#include "combat/AgentInput.h"
-#include "combat/Attack.h"
-#include "combat/Combos.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Events.h"
 #include "core/Graphics.h"
-#include "core/Pads.h"
-#include "core/Pixel.h"
 #include "core/Replay.h"
-#include "core/Sound.h"
-#include "core/TextMaker.h"
 #include "level/Story.h"
-#include "level/Stringz.h"
-#include "sprites/Animation.h"
-#include "sprites/SpriteSheet.h"
-#include "world/Particle.h"
 
 bool fullscreen = false;
 Coord resolution(800, 600);
@@ -126,53 +115,17 @@ bool begin_session(bool demo) {
 }
 } // namespace
 
-void start() {
-    Error::open("Initialising all subsystems...");
-    Graphics::start(resolution, FRAMES_PER_SECOND, fullscreen);
-    Pads::start();
-    Pixel::start();
-    TextMaker::start();
-    // Needs the font.
-    Stringz::start();
-    Sound::start();
-    // The loading screen shows one of the strings.
-    SpriteSheet::start();
-    Animation::start();
-    AgentInput::start();
-    // Built from the named inputs.
-    Combos::start();
-    Agent::start();
-    Particle::start();
-    Attack::start();
-    Story::start();
-    Error::close("Success.");
-}
-
-void end() {
-    Error::open("Shutting down all subsystems...");
-    Story::end();
-    Sound::end();
-    Animation::end();
-    SpriteSheet::end();
-    TextMaker::end();
-    Pads::end();
-    Graphics::end();
-    // Only releases images, so it may come after the screen is gone.
-    Stringz::end();
-    Error::close("Success.");
-}
-
 int SDL_main(int argc, char** argv) {
     int status = 0;
     Options options;
     if (!read_options(argc, argv, options, status)) return status;
     Error::open("Ironvale 2 launched");
     begin_replay(options);
-    start();
+    Game::start(resolution, FRAMES_PER_SECOND, fullscreen);
     const bool demo = begin_session(options.demo);
     // Closed while loading: straight to the shutdown.
     if (!Events::quitting()) run_menu(demo);
-    end();
+    Game::end();
     // A replay that went astray ends with status 1.
     return Replay::end() ? 0 : 1;
 }
