@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "HeadlessGame.h"
+#include "ProcessStatus.h"
 #include "app/Demo.h"
 #include "core/Clock.h"
 #include "core/EventSource.h"
@@ -42,19 +43,6 @@ class Nobody : public EventSource {
   private:
     std::array<Uint8, SDLK_LAST> nothing{};
 };
-
-// Kilobytes, from the kernel's own account of this process.
-long status_kb(const char* field) {
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f) return -1;
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0) kb = std::atol(line + n + 1);
-    std::fclose(f);
-    return kb;
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,7 +70,7 @@ int main(int argc, char** argv) {
     std::fprintf(out, "Demo loop, headless%s, %ld frames; resident memory (VmRSS) every %ld\n",
                  unseen ? ", unseen" : "", frames, REPORT_EVERY);
     std::fprintf(out, "%10s %12s %14s\n", "frames", "memory MB", "frames/s");
-    std::fprintf(out, "%10d %12.1f %14s\n", 0, status_kb("VmRSS:") / 1024.0, "-");
+    std::fprintf(out, "%10d %12.1f %14s\n", 0, ProcessStatus::kilobytes("VmRSS:") / 1024.0, "-");
     std::fflush(out);
     {
         Demo demo;
@@ -96,7 +84,7 @@ int main(int argc, char** argv) {
             const auto now = std::chrono::steady_clock::now();
             const double seconds = std::chrono::duration<double>(now - begin).count();
             const long done = frame % REPORT_EVERY ? frame % REPORT_EVERY : REPORT_EVERY;
-            std::fprintf(out, "%10ld %12.1f %14.0f\n", frame, status_kb("VmRSS:") / 1024.0,
+            std::fprintf(out, "%10ld %12.1f %14.0f\n", frame, ProcessStatus::kilobytes("VmRSS:") / 1024.0,
                          done / seconds);
             std::fflush(out);
             begin = now;
@@ -104,7 +92,7 @@ int main(int argc, char** argv) {
         const double all =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::fprintf(out, "%ld frames in %.0f s: %.0f frames/s; peak resident memory %.1f MB\n",
-                     frames, all, frames / all, status_kb("VmHWM:") / 1024.0);
+                     frames, all, frames / all, ProcessStatus::kilobytes("VmHWM:") / 1024.0);
     }
     Events::use(nullptr);
     HeadlessGame::end();

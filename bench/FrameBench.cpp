@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessStatus.h"
 #include "app/Demo.h"
 #include "app/Game.h"
 #include "combat/Attack.h"
@@ -51,19 +52,6 @@ double now_ms(clockid_t clock = CLOCK_MONOTONIC) {
     timespec t;
     clock_gettime(clock, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-// Kilobytes, from the kernel's own account of this process.
-long status_kb(const char* field) {
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f) return -1;
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0) kb = std::atol(line + n + 1);
-    std::fclose(f);
-    return kb;
 }
 
 struct Series {
@@ -339,7 +327,7 @@ int main(int argc, char** argv) {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     const bool headless = driver && std::strcmp(driver, "dummy") == 0;
     Game::start(Coord(800, 600), 40, false);
-    const long started_kb = status_kb("VmHWM:");
+    const long started_kb = ProcessStatus::kilobytes("VmHWM:");
 
     TempFolder temp;
     temp.write("ten.txt", storm_and_ten_fighters());
@@ -362,7 +350,7 @@ int main(int argc, char** argv) {
     for (const Case& c : cases)
         if (!only || c.name.find(only) != std::string::npos) print(play(c, frames));
     if (!only || std::string(DEMO).find(only) != std::string::npos) print(play_demo(frames));
-    const long played_kb = status_kb("VmHWM:");
+    const long played_kb = ProcessStatus::kilobytes("VmHWM:");
     Game::end();
 
     std::fprintf(figures, "peak resident memory of this process: %.1f MB started, %.1f MB after "

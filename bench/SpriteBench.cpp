@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessStatus.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Sound.h"
@@ -51,19 +52,6 @@ double cpu_ms() {
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-// Kilobytes, from the kernel's own account of this process.
-long status_kb(const char* field, const char* file = "/proc/self/status") {
-    FILE* f = std::fopen(file, "r");
-    if (!f) return -1;
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0) kb = std::atol(line + n + 1);
-    std::fclose(f);
-    return kb;
 }
 
 std::vector<std::string> picture_files() {
@@ -230,7 +218,7 @@ int main(int argc, char** argv) {
         if (with_strings) Stringz::start();
         text_ms.push_back(ms_since(t));
         if (with_sound) Sound::start();
-        if (run == 0) rss_before_sprites = status_kb("VmRSS:");
+        if (run == 0) rss_before_sprites = ProcessStatus::kilobytes("VmRSS:");
         t = Clock::now();
         const double c = cpu_ms();
         SpriteSheet::start();
@@ -238,8 +226,8 @@ int main(int argc, char** argv) {
         sprite_cpu.push_back(cpu_ms() - c);
         Animation::start();
         if (run == 0) {
-            peak_started = status_kb("VmHWM:");
-            huge_kb = status_kb("AnonHugePages:", "/proc/self/smaps_rollup");
+            peak_started = ProcessStatus::kilobytes("VmHWM:");
+            huge_kb = ProcessStatus::kilobytes("AnonHugePages:", "/proc/self/smaps_rollup");
             split = picture_memory();
         }
         const Timing bare = floor_ms(picture_files());
