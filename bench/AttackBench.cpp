@@ -17,6 +17,7 @@
 #include "combat/Combos.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -85,7 +86,7 @@ void melee() {
     Stats stats;
     for (int frame = 0; frame < MELEE_FRAMES; ++frame) {
         for (int s = 0; s < SWINGS_PER_FRAME; ++s) {
-            Agent* owner = Agent::agents[std::rand() % FIGHTERS];
+            Agent* owner = Agent::agents[Random::next() % FIGHTERS];
             new Attack(ATK_SLASH, owner, Coord(owner->pos.x + 30, owner->pos.y - 40));
         }
         const double start = now_ms();

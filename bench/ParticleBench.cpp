@@ -17,6 +17,7 @@
 #include "core/Coord.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Sprite.h"
@@ -91,7 +92,7 @@ Coord polar(double r, double angle) {
 }
 
 void put_either(Particle* p) {
-    if (std::rand() % 2 == 0)
+    if (Random::next() % 2 == 0)
         p->put_foreground();
     else
         p->put_background();
@@ -102,12 +103,12 @@ void spray(Coord at, int angle, int spread, int low, int high, int count,
            const std::vector<Sprite*>* meat) {
     for (int i = 0; i < count; ++i) {
         const double theta = Utility::randAngle(angle - spread, angle + spread);
-        const int r = std::rand() % (3 * (high - low)) - low;
+        const int r = Random::next() % (3 * (high - low)) - low;
         Particle* p = new Particle(at, polar(r, theta), 1);
         if (meat)
-            p->make_sprite((*meat)[std::rand() % 4]);
+            p->make_sprite((*meat)[Random::next() % 4]);
         else
-            p->make_pixel(Pixel::make(105 + std::rand() % 150, 0, 0));
+            p->make_pixel(Pixel::make(105 + Random::next() % 150, 0, 0));
         p->add_terminal_velocity(20);
         put_either(p);
     }
@@ -115,7 +116,7 @@ void spray(Coord at, int angle, int spread, int low, int high, int count,
 
 Coord near_gore() {
     const Coord centre(400, Level::FLOOR_HEIGHT - 40);
-    return centre.vectorOffset(Utility::randAngle(0, 360), std::rand() % 25);
+    return centre.vectorOffset(Utility::randAngle(0, 360), Random::next() % 25);
 }
 
 void gore(const std::vector<Sprite*>& meat) {
@@ -124,19 +125,19 @@ void gore(const std::vector<Sprite*>& meat) {
 }
 
 void rain(Sprite* streak) {
-    if (std::rand() % 80 == 0) return;
+    if (Random::next() % 80 == 0) return;
     const int w = Graphics::screen->w();
-    Particle* p = new Particle(Coord(std::rand() % (w + 200) - 100, 0),
-                               Coord(0, 20 + std::rand() % 40), 0);
+    Particle* p = new Particle(Coord(Random::next() % (w + 200) - 100, 0),
+                               Coord(0, 20 + Random::next() % 40), 0);
     p->make_sprite(streak);
     p->put_foreground();
 }
 
 void snow() {
-    if (std::rand() % 300 == 0) return;
+    if (Random::next() % 300 == 0) return;
     const int w = Graphics::screen->w();
-    Particle* p = new Particle(Coord(std::rand() % (w + 1000) - 500, 0), Coord(0, 0), 1);
-    p->add_terminal_velocity(8 + std::rand() % 3);
+    Particle* p = new Particle(Coord(Random::next() % (w + 1000) - 500, 0), Coord(0, 0), 1);
+    p->add_terminal_velocity(8 + Random::next() % 3);
     p->add_lifespan(Graphics::screen->h() / 8);
     p->persist();
     p->make_pixel(Pixel::make(255, 255, 255));

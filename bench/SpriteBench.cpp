@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -125,8 +126,12 @@ double loading_screens_cpu_ms() {
     return cpu_ms() - c;
 }
 
+// Pictures that share their pixels (fighter skins that come out alike) count once.
+std::set<const void*> counted;
+
 double bytes_of(const Image* image) {
-    return image ? static_cast<double>(image->surface->h) * image->surface->pitch : 0;
+    if (!image || !counted.insert(image->surface->pixels).second) return 0;
+    return static_cast<double>(image->surface->h) * image->surface->pitch;
 }
 
 struct Split {
@@ -147,6 +152,7 @@ void add_sprite(Split& split, const Sprite* s, bool fighter) {
 
 Split picture_memory() {
     Split split;
+    counted.clear();
     for (const AgentSprite* s : SpriteSheet::agent) add_sprite(split, s, true);
     for (const Sprite* s : SpriteSheet::base) add_sprite(split, s, false);
     for (const Sprite* s : {SpriteSheet::health_sword, SpriteSheet::blood_sword, SpriteSheet::img_title,

@@ -3,6 +3,7 @@
 
 #include "FighterWorld.h"
 #include "ai/AI.h"
+#include "core/Random.h"
 
 namespace {
 
@@ -252,12 +253,12 @@ TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItSt
     Probe ai(me, false);
     int slashes = 0, lunges = 0;
     for (unsigned seed = 1; seed <= 60; ++seed) {
-        std::srand(seed);
-        const bool slash = std::rand() % 100 <= 80;
+        Random::seed(seed);
+        const bool slash = Random::next() % 100 <= 80;
         for (AgentState s : {IDLE, WALK}) {
             me->state = s;
             ai.run();
-            std::srand(seed);
+            Random::seed(seed);
             EXPECT_TRUE(ai.attack(80, 80));
             if (slash)
                 EXPECT_EQ(me->input, s == IDLE ? AgentInput::ATTACK : AgentInput()) << seed;
@@ -275,10 +276,10 @@ TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItSt
     me->pos.x = 50;
     me->vel.x = 5;
     for (unsigned seed = 1; seed <= 60; ++seed) {
-        std::srand(seed);
-        const bool slash = std::rand() % 100 <= 80;
+        Random::seed(seed);
+        const bool slash = Random::next() % 100 <= 80;
         ai.run();
-        std::srand(seed);
+        Random::seed(seed);
         EXPECT_EQ(ai.attack(80, 80), slash) << seed;
     }
     me->vel.x = 0;
@@ -338,10 +339,10 @@ TEST_F(AIBaseTest, BlockMeleeBlocksASlashDueSoonAndMeetsLunges) {
     foe->state = LUNGE;
     int met = 0;
     for (unsigned seed = 1; seed <= 50; ++seed) {
-        std::srand(seed);
-        const bool reacts = std::rand() % 10 == 0;
+        Random::seed(seed);
+        const bool reacts = Random::next() % 10 == 0;
         ai.run();
-        std::srand(seed);
+        Random::seed(seed);
         EXPECT_EQ(ai.block_melee(AI::DUMB), reacts) << seed;
         EXPECT_EQ(me->input, reacts ? AgentInput::ATTACK : AgentInput()) << seed;
         met += reacts;

@@ -6,9 +6,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "SpokenLines.h"
 
 namespace {
 const std::string DATA = IRONVALE_DATA_DIR;
@@ -148,6 +151,31 @@ TEST(Music, EveryTrackDecodesLongEnoughAndLoops) {
         const std::size_t second = static_cast<std::size_t>(d.rate);
         for (std::size_t at = 0; at + 4 * second <= d.left.size(); at += second)
             ASSERT_GT(rms(d.left, at, at + second), 0.003f) << "silent in second " << at / second;
+    }
+}
+
+TEST(SpokenLines, EveryLineListedIsSpokenIntoItsLevelFolder) {
+    const std::string source = IRONVALE_SOURCE_DIR;
+    const std::vector<std::string> files =
+        contentgen::SpokenLines::files(source + "/tools/contentgen/lines");
+    ASSERT_FALSE(files.empty());
+    for (const std::string& path : files) {
+        std::vector<contentgen::SpokenLine> lines;
+        std::string error;
+        ASSERT_TRUE(contentgen::SpokenLines::read(path, lines, error)) << error;
+        const std::string story = std::filesystem::path(path).stem().string();
+        for (const contentgen::SpokenLine& line : lines) {
+            const std::string level = "/Stories/" + story + "/" + line.level;
+            SCOPED_TRACE(level + "/" + line.file);
+            EXPECT_TRUE(std::ifstream(source + "/data" + level + "/level.txt").good())
+                << "no such level in the story";
+            const Decoded d = decode(DATA + level + "/" + line.file);
+            ASSERT_TRUE(d.ok);
+            EXPECT_TRUE(d.rate == 22050 && d.channels == 2);
+            EXPECT_GT(d.seconds(), 0.3);
+            EXPECT_GT(rms(d.left, 0, d.left.size()), 0.03f);
+            EXPECT_LT(peak(d), 0.97f) << "reaches full scale";
+        }
     }
 }
 

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include "SpokenLines.h"
 
 namespace fs = std::filesystem;
 
@@ -21,9 +24,18 @@ std::string read_file(const fs::path& path) {
 TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
     const fs::path out = fs::temp_directory_path() / ("ironvale_again_" + std::to_string(getpid()));
     fs::remove_all(out);
-    const std::string command = std::string("\"") + IRONVALE_CONTENTGEN_BINARY + "\" \"" +
-                                out.string() + "\" > /dev/null";
-    ASSERT_EQ(0, std::system(command.c_str()));
+    const std::string lines = std::string(IRONVALE_SOURCE_DIR) + "/tools/contentgen/lines";
+    const std::string generator = std::string("\"") + IRONVALE_CONTENTGEN_BINARY + "\" ";
+    ASSERT_EQ(0, std::system((generator + "\"" + out.string() + "\" > /dev/null").c_str()));
+    ASSERT_EQ(0, std::system((generator + "--lines \"" + lines + "\" \"" + out.string() +
+                              "\" > /dev/null").c_str()));
+    size_t spoken = 0;
+    for (const std::string& path : contentgen::SpokenLines::files(lines)) {
+        std::vector<contentgen::SpokenLine> listed;
+        std::string error;
+        ASSERT_TRUE(contentgen::SpokenLines::read(path, listed, error)) << error;
+        spoken += listed.size();
+    }
     int pictures = 0, sounds = 0;
     for (const auto& entry : fs::recursive_directory_iterator(out)) {
         if (!entry.is_regular_file()) continue;
@@ -35,6 +47,6 @@ TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
         sounds += ext == ".ogg";
     }
     EXPECT_GE(pictures, 130 + 70 + 7 + 1 + 78);
-    EXPECT_EQ(sounds, 42 + 7);
+    EXPECT_EQ(sounds, 42 + 7 + static_cast<int>(spoken));
     fs::remove_all(out);
 }

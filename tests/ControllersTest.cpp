@@ -216,6 +216,25 @@ TEST_F(ControllersTest, AnUnknownNameIsLoggedAndAnsweredWithADummy) {
     delete loose;
 }
 
+TEST_F(ControllersTest, PlayersAreHandedToTheComputerInTheirPlaces) {
+    const std::vector<std::pair<std::string, int>> made = {
+        {"AI_P1", 1}, {"AI_Mk1", 1}, {"AI_P2", 2}, {"AI_Dummy", 2}};
+    for (const auto& m : made)
+        AI::make_AI(m.first, fighter(100 * m.second, m.second, false), true);
+    const std::vector<AI*> before = AI::AI_list;
+
+    EXPECT_EQ(AI::replace_players("AI_Mk3"), 2);
+    const std::vector<const std::type_info*> now = {&typeid(AI_Mk3), &typeid(AI_Mk1),
+                                                    &typeid(AI_Mk3), &typeid(AI_Dummy)};
+    ASSERT_EQ(AI::AI_list.size(), made.size());
+    for (size_t i = 0; i < made.size(); ++i) {
+        EXPECT_EQ(typeid(*AI::AI_list[i]), *now[i]) << i;
+        EXPECT_EQ(AI::AI_list[i]->agent, Agent::agents[i]) << i;
+    }
+    EXPECT_EQ(AI::AI_list[1], before[1]) << "computer controllers are kept";
+    EXPECT_EQ(AI::replace_players("AI_Mk3"), 0) << "nobody is left to hand over";
+}
+
 // ---- simple computer controllers
 
 TEST_F(ControllersTest, ADummyOnlyTurnsOrKeepsWalking) {

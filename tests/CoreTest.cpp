@@ -9,6 +9,7 @@
 
 #include "core/Coord.h"
 #include "core/Error.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 
 TEST(Utility, FormatsNumbersAsTheStandardStreamDoes) {
@@ -37,8 +38,21 @@ TEST(Utility, AnglesUseTheGameFactorNotFullPrecisionPi) {
     EXPECT_DOUBLE_EQ(Utility::getAngle(-90), -90 * 0.0174532925);
 }
 
+// The game keeps its own copy of the C library's generator: every draw must be the one
+// rand() would have given, or every rule that draws would play differently.
+TEST(Random, GivesTheCLibrarysSequenceForEverySeed) {
+    for (unsigned seed : {0u, 1u, 5u, 12345u, 2147483648u, 4294967295u}) {
+        Random::seed(seed);
+        std::srand(seed);
+        int differing = 0;
+        for (int i = 0; i < 200000; ++i)
+            differing += Random::next() != std::rand();
+        EXPECT_EQ(differing, 0) << "seed " << seed;
+    }
+}
+
 TEST(Utility, RandomAnglesAreWholeDegreesBelowTheUpperBound) {
-    std::srand(1);
+    Random::seed(1);
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
         const double degrees = Utility::randAngle(-30, 30) / 0.0174532925;
@@ -52,16 +66,16 @@ TEST(Utility, RandomAnglesAreWholeDegreesBelowTheUpperBound) {
 }
 
 TEST(Utility, EqualBoundsGiveThatAngleWithoutDrawing) {
-    std::srand(5);
-    const int expected_next = std::rand();
-    std::srand(5);
+    Random::seed(5);
+    const int expected_next = Random::next();
+    Random::seed(5);
     EXPECT_DOUBLE_EQ(Utility::randAngle(45, 45), 45 * 0.0174532925);
-    EXPECT_EQ(std::rand(), expected_next);
+    EXPECT_EQ(Random::next(), expected_next);
 }
 
 TEST(Utility, ReversedBoundsStillGiveAnAngle) {
     // The remainder of a non-negative number by a negative divisor is non-negative.
-    std::srand(3);
+    Random::seed(3);
     for (int i = 0; i < 100; ++i) {
         const double a = Utility::randAngle(10, 0) / 0.0174532925;
         EXPECT_GE(a, 10 - 1e-9);
@@ -88,6 +102,14 @@ TEST(Coord, VectorOffsetRoundsHalfUpOnlyForPositiveResults) {
     EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI / 2, 4), Coord(0, 4));
     EXPECT_EQ(Coord(1, 1).vectorOffset(M_PI / 4, 10), Coord(8, 8));
     EXPECT_EQ(Coord(), Coord(0, 0));
+}
+
+TEST(Coord, PolarOfWholeDegreesIsExactlyTheOffsetFromTheOrigin) {
+    for (int degrees = -800; degrees <= 800; ++degrees)
+        for (double distance : {-14.0, -1.0, 0.0, 3.0, 43.0})
+            ASSERT_EQ(Utility::polar(degrees, distance),
+                      Coord().vectorOffset(Utility::getAngle(degrees), distance))
+                << degrees << " degrees, " << distance;
 }
 
 namespace {

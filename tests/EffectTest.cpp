@@ -8,6 +8,7 @@
 #include "CombatWorld.h"
 #include "combat/Agent.h"
 #include "combat/Attack.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -20,14 +21,14 @@ class EffectTest : public CombatWorld {};
 
 // The random number that follows `action` after seeding with `seed`.
 template <typename F> int next_random_after(unsigned seed, F action) {
-    std::srand(seed);
+    Random::seed(seed);
     action();
-    return std::rand();
+    return Random::next();
 }
 
 TEST_F(EffectTest, BloodOfNoDropsMakesNothingAndDrawsNoRandomNumbers) {
-    std::srand(7);
-    const int expected = std::rand();
+    Random::seed(7);
+    const int expected = Random::next();
     EXPECT_EQ(next_random_after(7, [] { Effect::blood(Coord(100, 100), 0, 30, 1, 5, 0); }),
               expected);
     EXPECT_EQ(next_random_after(7, [] { Effect::meat(Coord(100, 100), 0, 30, 1, 5, 0); }),
@@ -88,11 +89,11 @@ std::vector<Sprite*> giblet_pictures() {
 TEST_F(EffectTest, GibletsFacingLeftSwapTheLimbs) {
     Agent* right = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, false);
     Agent* left = new Agent(VARIANT_WHITE_CAPE, 1, Coord(400, 500), 2, true);
-    std::srand(11);
+    Random::seed(11);
     Effect::giblets(right);
     const std::vector<Sprite*> facing_right = giblet_pictures();
     Attack::start();
-    std::srand(11);
+    Random::seed(11);
     Effect::giblets(left);
     const std::vector<Sprite*> facing_left = giblet_pictures();
 

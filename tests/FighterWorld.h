@@ -13,6 +13,7 @@
 #include "core/Coord.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
@@ -50,7 +51,7 @@ class FighterWorld : public ::testing::Test {
         Attack::start();
         Particle::start();
         Level::FLOOR_HEIGHT = 500;
-        std::srand(1);
+        Random::seed(1);
     }
     void TearDown() override {
         Agent::delete_all();

@@ -10,6 +10,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 
 namespace {
 class ImageTest : public testing::Test {
@@ -131,11 +132,11 @@ TEST_F(ImageTest, ShortLightningIsOneThickSegmentWithAWhiteCore) {
     const Uint32 violet = Pixel::make(140, 0, 255);
     Image* bolt = canvas(40, 40);
     Image* expected = canvas(40, 40);
-    std::srand(7);
-    const int before = std::rand();
-    std::srand(7);
+    Random::seed(7);
+    const int before = Random::next();
+    Random::seed(7);
     bolt->draw_lightning(Coord(10, 10), Coord(16, 18), violet, 10, 40);
-    EXPECT_EQ(std::rand(), before); // no random numbers drawn
+    EXPECT_EQ(Random::next(), before); // no random numbers drawn
     expected->draw_line(Coord(10, 10), Coord(16, 18), violet, 3);
     expected->draw_line(Coord(10, 10), Coord(16, 18), Pixel::white, 1);
     EXPECT_EQ(pixels_of(bolt, violet), pixels_of(expected, violet));
@@ -148,7 +149,7 @@ TEST_F(ImageTest, LongLightningHasAWhiteCoreFromStartToTarget) {
     const Uint32 violet = Pixel::make(50, 0, 255);
     for (unsigned seed = 1; seed <= 20; ++seed) {
         Image* bolt = canvas(200, 150);
-        std::srand(seed);
+        Random::seed(seed);
         bolt->draw_lightning(Coord(20, 0), Coord(150, 140), violet, 10, 40);
         const auto white = pixels_of(bolt, Pixel::white);
         const auto edge = pixels_of(bolt, violet);
@@ -167,9 +168,9 @@ TEST_F(ImageTest, LightningIsReproducibleFromTheSameRandomSequence) {
     const Uint32 violet = Pixel::make(50, 0, 255);
     Image* a = canvas(200, 150);
     Image* b = canvas(200, 150);
-    std::srand(42);
+    Random::seed(42);
     a->draw_lightning(Coord(0, 0), Coord(199, 149), violet, 10, 40);
-    std::srand(42);
+    Random::seed(42);
     b->draw_lightning(Coord(0, 0), Coord(199, 149), violet, 10, 40);
     EXPECT_EQ(pixels_of(a, Pixel::white), pixels_of(b, Pixel::white));
     delete a;

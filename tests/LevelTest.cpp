@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "LevelWorld.h"
+#include "core/Random.h"
 #include "world/Effect.h"
 
 namespace {
@@ -343,7 +344,7 @@ TEST_F(LevelTest, TabSkipsTheLineAndEveryLaterOneUntilTheNextFrame) {
 // raindrop falls where a drop made from the same state of rand() falls. Only the first storm of
 // a process draws the countdown: the storm runs in a fresh one.
 TEST_F(LevelTest, TheFirstStormRainsBeforeItDrawsTheLightningCountdown) {
-    std::srand(5);
+    Random::seed(5);
     Effect::rain();
     ASSERT_EQ(particles(Particle::foreground).size(), 1u);
     const Particle* drop = particles(Particle::foreground)[0];
@@ -355,7 +356,7 @@ TEST_F(LevelTest, TheFirstStormRainsBeforeItDrawsTheLightningCountdown) {
     EXPECT_EXIT(
         {
             level->weather = Level::WEATHER_STORM;
-            std::srand(5);
+            Random::seed(5);
             level->update();
             for (Particle* p : particles(Particle::foreground))
                 std::fprintf(stderr, "drop x=%d vy=%d;\n", p->pos.x, p->vel.y);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Drawings.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Frame.h"
@@ -84,13 +85,13 @@ protected:
 
 TEST_F(ParticleTest, MovesByLastVelocityThenFallsAndJitterIsDrawnXThenYAndClamped) {
     // Two numbers a frame, with jitter or without.
-    std::srand(7);
-    const int nx = std::rand() % 5 - 2;
-    const int ny = std::rand() % 7 - 3;
-    std::rand();
-    std::rand();
-    const int fifth = std::rand();
-    std::srand(7);
+    Random::seed(7);
+    const int nx = Random::next() % 5 - 2;
+    const int ny = Random::next() % 7 - 3;
+    Random::next();
+    Random::next();
+    const int fifth = Random::next();
+    Random::seed(7);
     Particle p(Coord(50, 50), Coord(0, 0), 2);
     p.add_jitter(Coord(2, 3));
     p.run();
@@ -99,7 +100,7 @@ TEST_F(ParticleTest, MovesByLastVelocityThenFallsAndJitterIsDrawnXThenYAndClampe
     plain.run();
     EXPECT_EQ(plain.pos, Coord(13, 8));
     EXPECT_EQ(plain.vel, Coord(3, -1));
-    EXPECT_EQ(std::rand(), fifth);
+    EXPECT_EQ(Random::next(), fifth);
 
     Particle wild(Coord(50, 50), Coord(0, 0), 0);
     wild.add_jitter(Coord(100, 100));

@@ -11,6 +11,7 @@
 #include "TempDataFolder.h"
 #include "Wave.h"
 #include "core/Error.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 
 namespace {
@@ -153,11 +154,11 @@ TEST_F(SoundTest, VariantEventsDrawOneRandomNumberPerCall) {
         {&Sound::play_thunder, "thunder", 3}, {&Sound::play_disembowel, "dismemb", 3},
     };
     for (const auto& [event, prefix, count] : all) {
-        std::srand(11);
+        Random::seed(11);
         std::vector<int> draws;
         for (int i = 0; i < 12; ++i)
-            draws.push_back(std::rand() % count);
-        std::srand(11);
+            draws.push_back(Random::next() % count);
+        Random::seed(11);
         for (int draw : draws)
             EXPECT_EQ(sample_played_by(event), prefix + std::to_string(draw + 1));
     }
@@ -261,14 +262,39 @@ TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     EXPECT_EQ(sample_on(2), "");
 }
 
-TEST(SoundStart, MixerThatCannotOpenHalts) {
+TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
+    write_samples();
+    Sound::start();
+    Sound::loop_rain();
+    // Each later effect starts among more sounding ones; the loop does not count.
+    for (int i = 0; i < 4; ++i)
+        Sound::play_thud();
+    const std::vector<int> expected = {128, 128, 91, 74, 64};
+    for (int channel = 0; channel < 5; ++channel)
+        EXPECT_EQ(Mix_Volume(channel, -1), expected[channel]) << "channel " << channel;
+
+    // A spoken line on a channel an effect left soft is heard at the volume's level.
+    Mix_HaltChannel(3);
+    EXPECT_EQ(Sound::play_chunk(Sound::sfx[11]), 3);
+    EXPECT_EQ(Mix_Volume(3, -1), 128);
+    Sound::volume_down();
+    EXPECT_EQ(Mix_Volume(3, -1), 112) << "a volume step sets every channel";
+    EXPECT_EQ(Mix_Volume(2, -1), 79) << "and keeps the crowded ones softer";
+}
+
+// A machine without a sound device still plays, in silence.
+TEST(SoundStart, WithoutASoundDeviceTheGamePlaysSilent) {
     EXPECT_EXIT(
         {
             route_log_to_stderr();
             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
             Sound::start();
+            int rate = 0;
+            Uint16 format = 0;
+            int channels = 0;
+            std::exit(Mix_QuerySpec(&rate, &format, &channels) == 1 && rate == 22050 ? 0 : 3);
         },
-        ::testing::ExitedWithCode(1), "Sound: Failed to initialise SDL_mixer");
+        ::testing::ExitedWithCode(0), "Sound: No sound device .*; playing silent");
 }
 
 // A halt while music, a loop and effects play ends with its message and status 1 every time:

@@ -7,6 +7,7 @@
 #include "StoryWorld.h"
 #include "core/Clock.h"
 #include "level/Level.h"
+#include "level/Referee.h"
 #include "level/Story.h"
 
 namespace {
@@ -226,6 +227,37 @@ TEST_F(StoryTest, WaveScriptRestoresTheDefaultPause) {
     Story::start();
     const double t = seconds_of([&] { EXPECT_TRUE(Story::stories[0]->start_level(0)); });
     EXPECT_GE(t, 1.5);
+}
+
+TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
+    write_index("S");
+    write_story("S", {"Timed"}, "0");
+    // Won by the clock after 500 ms with an enemy left; the wave, which brings a third
+    // fighter, comes after the default pause of 1500 ms; then the clock wins again.
+    write_level_file("S", "Timed", "level.txt",
+                     "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nAGENT\n0\n100\n2\n600\n1\nAI_Dummy\n"
+                     "DELAY WAVE\n500\nWAVES\n1");
+    write_level_file("S", "Timed", "wave1.txt", "AGENT\n0\n100\n2\n650\n1\nAI_Dummy\nDELAY WAVE\n0");
+    // Played at once, the frames are far quicker than the times they stand for.
+    Clock::count_frames();
+    Level* level = new Level();
+    level->runScript("Stories/S/Timed/", "level.txt");
+    Referee referee(level, "Stories/S/Timed/");
+    int frame = 0, wave_at = 0;
+    Referee::Verdict verdict = Referee::PLAYING;
+    while (verdict == Referee::PLAYING && frame < 1000) {
+        level->run();
+        verdict = referee.frame();
+        Clock::advance();
+        ++frame;
+        if (!wave_at && Agent::agents.size() == 3) wave_at = frame;
+    }
+    delete level;
+    Clock::count_real();
+    // Frame 22 is the first past 500 ms; the pause starts there and ends 61 frames on.
+    EXPECT_EQ(wave_at, 22 + 61);
+    EXPECT_EQ(frame, wave_at + 1) << "won on the next frame, past the second delay";
+    EXPECT_EQ(verdict, Referee::WON);
 }
 
 TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/Random.h"
 #include "world/Thing.h"
 #include "world/ThingDB.h"
 
@@ -26,16 +27,16 @@ TEST(ThingTest, SlowXWithCertainChance) {
 
 TEST(ThingTest, SlowXDrawsOneNumberPerStepAndNoneForAmountsBelowOne) {
     // Replay the sequence to know which steps of slow_x(3, 5) fire.
-    std::srand(1234);
+    Random::seed(1234);
     int expected = 30;
     for (int i = 3; i >= 1; --i)
-        if (std::rand() % 5 == 0) expected += expected > 0 ? -i : i;
-    const int following = std::rand();
-    std::srand(1234);
+        if (Random::next() % 5 == 0) expected += expected > 0 ? -i : i;
+    const int following = Random::next();
+    Random::seed(1234);
     EXPECT_EQ(slowed(30, 3, 5), expected);
     EXPECT_EQ(slowed(6, 0, 5), 6);
     EXPECT_EQ(slowed(6, -3, 1), 6);
-    EXPECT_EQ(std::rand(), following);
+    EXPECT_EQ(Random::next(), following);
 }
 
 // A Thing that counts its runs and destructions and does whatever its test asks.
@@ -120,6 +121,21 @@ TEST_F(ThingDBTest, EverythingDyingInOneFrameIsDestroyedOnceAndClearDestroysTheR
     // A cleared list takes new Things again.
     add(6);
     EXPECT_EQ(ids_by_cursor(), (std::vector<int>{6}));
+}
+
+TEST_F(ThingDBTest, AThingKilledAfterItsRunGoesInTheSameFrameWhateverElseDied) {
+    Probe* killed_before = add(1);
+    Probe* killer = add(2);
+    Probe* victim = add(3);
+    add(4)->on_run = [](Probe& self) { self.kill(); };
+    // Dead before the frame: it still runs, and goes with the others.
+    killed_before->kill();
+    // The victim runs before its killer does.
+    killer->on_run = [victim](Probe&) { victim->kill(); };
+    db.run();
+    EXPECT_EQ(runs, (std::vector<int>{4, 3, 2, 1}));
+    EXPECT_EQ(deaths, (std::vector<int>{4, 3, 1}));
+    EXPECT_EQ(ids_by_cursor(), (std::vector<int>{2}));
 }
 
 TEST_F(ThingDBTest, CursorOnEmptyAndEndedLists) {

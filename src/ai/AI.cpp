@@ -12,6 +12,7 @@
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Events.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
@@ -33,7 +34,7 @@ Coord projected(Coord pos, Coord vel, int frames) {
     return Coord(pos.x + frames * vel.x, pos.y + frames * vel.y);
 }
 
-bool chance(int n) { return std::rand() % n == 0; }
+bool chance(int n) { return Random::next() % n == 0; }
 
 // The reach point runs away from the enemy (or stands still) at this relative speed.
 bool gap_opening(int64_t u, int64_t e) { return (u > 0 && e >= 0) || (u < 0 && e <= 0); }
@@ -343,7 +344,7 @@ bool AI::block_stomp() {
 }
 
 bool AI::attack(int range, int chance_of_slash) {
-    const bool lunge = std::rand() % 100 > chance_of_slash;
+    const bool lunge = Random::next() % 100 > chance_of_slash;
     const int lead = lunge ? 8 * Animation::frame_delay(Animation::atk2)
                            : 3 * Animation::frame_delay(Animation::atk1);
     const Coord target = projected(enemy->pos, enemy->vel, lead);

@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,12 @@ class AI {
     static AI* make_AI(std::string name, Agent* agent, bool listed);
     // Every name make_AI knows, in the order it compares them.
     static std::vector<std::string> controller_names();
+    // Every listed controller that `which` picks is replaced, in its place in the list, by
+    // a new one named `name` for the same agent; returns how many were.
+    static int replace_if(const std::function<bool(const AI&)>& which, const std::string& name);
+    // Hands every agent a player drives (AI_P1, AI_P2) to the computer controller `name`:
+    // demos and the balance tool play the levels themselves.
+    static int replace_players(const std::string& name);
 
     // The agent's nearest enemy, refreshed by run(); null when there is none. Not owned.
     Agent* enemy;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 AI_Bolter::AI_Bolter(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -15,7 +16,7 @@ void AI_Bolter::run() {
     if (face_enemy(DUMB)) return;
     if (gap() < 80) {
         if (agent->state == IDLE) agent->input.attack = true;
-    } else if (std::rand() % 10 == 0) {
+    } else if (Random::next() % 10 == 0) {
         bolt_step();
     }
 }

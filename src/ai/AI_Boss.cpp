@@ -4,6 +4,7 @@
 
 #include "combat/Agent.h"
 #include "combat/Combos.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 
 namespace {
@@ -27,10 +28,10 @@ void AI_Boss::run() {
 void AI_Boss::taunt() {
     const AgentState mine = agent->state;
     int line = 0;
-    if (std::rand() % 15 == 0 && !enemy->facing(agent) && enemy->state == STUN &&
+    if (Random::next() % 15 == 0 && !enemy->facing(agent) && enemy->state == STUN &&
         (mine == SLASH || mine == LUNGE))
         line = 1;
-    else if (std::rand() % 22 == 0 && enemy->frame &&
+    else if (Random::next() % 22 == 0 && enemy->frame &&
              enemy->frame->sprite_index == REELING_PICTURE && agent->blocking())
         line = 2;
     else if (mine == LIGHTNING_STRIKE && enemy->state == STUN)
@@ -46,7 +47,7 @@ bool AI_Boss::defend_and_strike() {
     if (block_firerain() || block_stomp() || face_enemy(DUMB) || block_melee(DUMB) ||
         attack_air(0.18))
         return true;
-    if ((agent->airborn() || std::rand() % 10 == 0) && use_stomp()) return true;
+    if ((agent->airborn() || Random::next() % 10 == 0) && use_stomp()) return true;
     if (distance > 700 && lightning_safe() && use_lightning()) return true;
     return attack(90, 95);
 }
@@ -61,14 +62,14 @@ void AI_Boss::press_on() {
             in.forward = true;
         return;
     }
-    if (adx > 350 && (agent->state != IDLE || std::rand() % 5 == 0) && use_shield()) return;
+    if (adx > 350 && (agent->state != IDLE || Random::next() % 5 == 0) && use_shield()) return;
     if (agent->airborn() && agent->vel.y < -5) {
         step_combo(Combos::FIREBOLT);
         return;
     }
-    if (adx < 131 && std::rand() % 15 != 0 && std::rand() % 7 == 0 && !agent->airborn()) {
+    if (adx < 131 && Random::next() % 15 != 0 && Random::next() % 7 == 0 && !agent->airborn()) {
         const bool settled = agent->state == IDLE || agent->state == WALK;
-        if (!settled || std::rand() % 3 == 0) {
+        if (!settled || Random::next() % 3 == 0) {
             bolt_step();
             return;
         }

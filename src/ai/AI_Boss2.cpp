@@ -9,6 +9,7 @@
 #include "combat/Attack.h"
 #include "combat/Combos.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "level/Level.h"
 #include "world/Effect.h"
@@ -85,35 +86,35 @@ void AI_Boss2::restore() {
 }
 
 void AI_Boss2::storm() {
-    static int lightning_period = std::rand() % 100;
+    static int lightning_period = Random::next() % 100;
     --lightning_period;
     // Counting down: a white flash with thunder, red, then dark red until the next one.
     if (lightning_period < 1) {
         Level::skycolour = Pixel::make(100, 20, 20);
-        lightning_period = std::rand() % 400;
+        lightning_period = Random::next() % 400;
     } else if (lightning_period == 1) {
         Level::skycolour = Pixel::make(255, 0, 0);
     } else if (lightning_period == 2) {
         Level::skycolour = Pixel::make(255, 255, 255);
         Sound::play_thunder();
     }
-    if (std::rand() % 100 != 0) return;
-    if (std::rand() % 3 == 0)
+    if (Random::next() % 100 != 0) return;
+    if (Random::next() % 3 == 0)
         blood_peasant();
     else
         blood_sword();
 }
 
 void AI_Boss2::blood_peasant() {
-    const bool facing_left = std::rand() % 2 == 1;
+    const bool facing_left = Random::next() % 2 == 1;
     Agent* peasant =
         new Agent(VARIANT_BLOOD, PEASANT_HP, Coord(agent->pos.x, agent->pos.y - PEASANT_DROP),
                   agent->team, facing_left);
     new AI_Peasant(peasant, true);
     Effect::giblets(peasant);
     Sound::play_splash();
-    const int vy = -(std::rand() % 20);
-    const int vx = std::rand() % 20 - 10;
+    const int vy = -(Random::next() % 20);
+    const int vx = Random::next() % 20 - 10;
     peasant->vel = Coord(vx, vy);
 }
 
@@ -142,7 +143,7 @@ void AI_Boss2::fight() {
         step_combo(Combos::LIGHTNING);
         return;
     }
-    if (std::rand() % 20 == 0 && use_stomp()) return;
+    if (Random::next() % 20 == 0 && use_stomp()) return;
     if (attack(78, 70)) return;
     AgentInput& in = agent->input;
     const int adx = std::abs(dx());
@@ -151,7 +152,7 @@ void AI_Boss2::fight() {
         in.up = true;
     } else if (adx > 100) {
         in.forward = true;
-    } else if (agent->state != IDLE || std::rand() % 20 == 0) {
+    } else if (agent->state != IDLE || Random::next() % 20 == 0) {
         use_bolt();
     }
 }

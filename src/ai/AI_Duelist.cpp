@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 AI_Duelist::AI_Duelist(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -12,14 +13,14 @@ void AI_Duelist::run() {
         wander();
         return;
     }
-    if (std::rand() % 2 == 0 && block_bolt()) return;
+    if (Random::next() % 2 == 0 && block_bolt()) return;
     if (face_enemy(DUMB) || block_melee(DUMB)) return;
     AgentInput& in = agent->input;
     if (agent->airborn() || distance >= 80) {
         in.forward = true;
-        if (std::rand() % 40 == 0) in.up = true;
-    } else if (std::rand() % 3 == 0) {
+        if (Random::next() % 40 == 0) in.up = true;
+    } else if (Random::next() % 3 == 0) {
         in.attack = true;
-        if (std::rand() % 3 == 0) in.forward = true;
+        if (Random::next() % 3 == 0) in.forward = true;
     }
 }

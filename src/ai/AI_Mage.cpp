@@ -4,14 +4,15 @@
 
 #include "combat/Agent.h"
 #include "combat/Combos.h"
+#include "core/Random.h"
 
 AI_Mage::AI_Mage(Agent* agent, bool listed)
-    : AI(agent, listed), spell(std::rand() % 5), regen_timer(0) {}
+    : AI(agent, listed), spell(Random::next() % 5), regen_timer(0) {}
 
 void AI_Mage::run() {
     AI::run();
     if (agent->alive) regenerate();
-    if (casting()) spell = std::rand() % 5;
+    if (casting()) spell = Random::next() % 5;
     if (!enemy) {
         wander();
         return;

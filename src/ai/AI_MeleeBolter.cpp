@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 AI_MeleeBolter::AI_MeleeBolter(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -14,8 +15,8 @@ void AI_MeleeBolter::run() {
     }
     if (face_enemy(DUMB)) return;
     if (!agent->airborn() && gap() < 80) {
-        if (std::rand() % 3 != 0) return;
-        if (std::rand() % 20 != 0)
+        if (Random::next() % 3 != 0) return;
+        if (Random::next() % 20 != 0)
             agent->input.attack = true;
         else
             bolt_step();
@@ -23,6 +24,6 @@ void AI_MeleeBolter::run() {
     }
     if (maybe_run())
         maybe_jump();
-    else if (std::rand() % 20 == 0)
+    else if (Random::next() % 20 == 0)
         bolt_step();
 }

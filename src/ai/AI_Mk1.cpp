@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 AI_Mk1::AI_Mk1(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -12,12 +13,12 @@ void AI_Mk1::run() {
         wander();
         return;
     }
-    if (std::rand() % 3 == 0 && block_bolt()) return;
+    if (Random::next() % 3 == 0 && block_bolt()) return;
     if (face_enemy(DUMB)) return;
     if (!agent->airborn() && gap() < 80) {
-        if (std::rand() % 3 != 0) return;
+        if (Random::next() % 3 != 0) return;
         agent->input.attack = true;
-        if (std::rand() % 3 == 0) agent->input.forward = true;
+        if (Random::next() % 3 == 0) agent->input.forward = true;
         return;
     }
     if (maybe_run()) maybe_jump();

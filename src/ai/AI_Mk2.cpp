@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 namespace {
 constexpr int RANGE = 300;
@@ -20,7 +21,7 @@ void AI_Mk2::run() {
         block_lightning() || attack_air(0.18) || backstab() || attack(75, 80))
         return;
     // From range it bolts while healthy, holds still while hurt and closes in when weak.
-    if (distance >= RANGE && agent->state != WALK && std::rand() % 20 != 0 &&
+    if (distance >= RANGE && agent->state != WALK && Random::next() % 20 != 0 &&
         agent->get_hp() >= 0.3) {
         if (!safe()) return;
         if (agent->get_hp() > 0.4) bolt_step();

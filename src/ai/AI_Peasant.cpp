@@ -3,8 +3,9 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
-AI_Peasant::AI_Peasant(Agent* agent, bool listed) : AI(agent, listed), mood(std::rand() % 3) {}
+AI_Peasant::AI_Peasant(Agent* agent, bool listed) : AI(agent, listed), mood(Random::next() % 3) {}
 
 void AI_Peasant::run() {
     AI::run();
@@ -29,7 +30,7 @@ void AI_Peasant::run() {
 }
 
 void AI_Peasant::new_mood() {
-    mood = std::rand() % 3;
+    mood = Random::next() % 3;
 }
 
 bool AI_Peasant::watched() const {
@@ -42,14 +43,14 @@ void AI_Peasant::keep_moving() {
         return;
     }
     agent->input.forward = true;
-    if (std::rand() % 30 == 0) agent->input.up = true;
+    if (Random::next() % 30 == 0) agent->input.up = true;
 }
 
 void AI_Peasant::fight() {
     if (face_enemy(SMART) || attack_air(0.18) || attack(80, 80)) return;
     if (!safe()) return;
     agent->input.forward = true;
-    if (std::rand() % 30 == 0) agent->input.down = true;
+    if (Random::next() % 30 == 0) agent->input.down = true;
 }
 
 void AI_Peasant::flee() {
@@ -59,5 +60,5 @@ void AI_Peasant::flee() {
         return;
     }
     agent->input.forward = true;
-    if (std::rand() % 50 == 0) new_mood();
+    if (Random::next() % 50 == 0) new_mood();
 }

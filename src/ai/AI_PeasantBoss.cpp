@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 AI_PeasantBoss::AI_PeasantBoss(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -14,9 +15,9 @@ void AI_PeasantBoss::run() {
     }
     if (block_melee(DUMB)) return;
     // Its guard against bolts is poor: a block it starts usually gives way to the rules below.
-    if (block_bolt() && std::rand() % 3 == 0) return;
+    if (block_bolt() && Random::next() % 3 == 0) return;
     if (face_enemy(SMART) || attack_air(0.18) || attack(80, 80) || use_stomp()) return;
     if (!safe()) return;
     agent->input.forward = true;
-    if (std::rand() % 30 == 0) agent->input.down = true;
+    if (Random::next() % 30 == 0) agent->input.down = true;
 }

@@ -7,6 +7,7 @@
 #include "combat/Combos.h"
 #include "core/Graphics.h"
 #include "core/Image.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "sprites/Animation.h"
 #include "sprites/SpriteSheet.h"
@@ -42,7 +43,7 @@ void AI_Penultimate::run() {
 }
 
 void AI_Penultimate::vanish() {
-    phase = agent->get_hp() > 0.5 ? std::rand() % 10 : 5 + std::rand() % 4;
+    phase = agent->get_hp() > 0.5 ? Random::next() % 10 : 5 + Random::next() % 4;
     deathburst();
     // Set directly: the teleport's entry actions must not run.
     agent->state = TELEPORT;
@@ -121,8 +122,8 @@ void AI_Penultimate::die() {
 }
 
 void AI_Penultimate::burst_body_part(int sprite) {
-    const int x = std::rand() % Graphics::screen->w();
-    const int y = std::rand() % 300;
+    const int x = Random::next() % Graphics::screen->w();
+    const int y = Random::next() % 300;
     const Coord at(x, y);
     Particle* flash = new Particle(at, Coord(0, 0), 0);
     flash->make_sprite(SpriteSheet::base[FLASH_SPRITE]);

@@ -4,6 +4,7 @@
 
 #include "combat/Agent.h"
 #include "combat/Combos.h"
+#include "core/Random.h"
 
 AI_Pitfighter::AI_Pitfighter(Agent* agent, bool listed)
     : AI(agent, listed), lightning_mode(NO_LIGHTNING) {}
@@ -12,7 +13,7 @@ void AI_Pitfighter::run() {
     AI::run();
     if (agent->state == LIGHTNING_CHARGE)
         lightning_mode = LIGHTNING_CAST;
-    else if (lightning_mode == NO_LIGHTNING && std::rand() % 50 == 0)
+    else if (lightning_mode == NO_LIGHTNING && Random::next() % 50 == 0)
         lightning_mode = LIGHTNING_WANTED;
     if (agent->pos.x >= PIT_LEFT && agent->pos.x <= PIT_RIGHT)
         fight_in_pit();

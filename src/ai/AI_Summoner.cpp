@@ -4,6 +4,7 @@
 
 #include "combat/Agent.h"
 #include "combat/Combos.h"
+#include "core/Random.h"
 
 // Starting above the interval makes the first summoning begin at once.
 AI_Summoner::AI_Summoner(Agent* agent, bool listed) : AI(agent, listed), summon_timer(200) {}
@@ -28,5 +29,5 @@ void AI_Summoner::fight() {
     if (attack_air(0.18) || attack(80, 80) || use_stomp()) return;
     if (!safe()) return;
     agent->input.forward = true;
-    if (std::rand() % 30 == 0) agent->input.down = true;
+    if (Random::next() % 30 == 0) agent->input.down = true;
 }

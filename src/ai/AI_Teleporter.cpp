@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 
 namespace {
 constexpr int RANGE = 400;
@@ -25,12 +26,12 @@ void AI_Teleporter::run() {
         attack_air(0.18) || backstab())
         return;
     if (distance < 90) {
-        if (agent->state == IDLE || std::rand() % 4 == 0) agent->input.attack = true;
+        if (agent->state == IDLE || Random::next() % 4 == 0) agent->input.attack = true;
         return;
     }
-    if (distance >= RANGE && agent->state != WALK && std::rand() % 20 != 0 &&
+    if (distance >= RANGE && agent->state != WALK && Random::next() % 20 != 0 &&
         agent->get_hp() >= 0.3) {
-        if (std::rand() % 4 == 0) bolt_step();
+        if (Random::next() % 4 == 0) bolt_step();
         return;
     }
     agent->input.forward = true;

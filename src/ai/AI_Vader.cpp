@@ -4,6 +4,7 @@
 
 #include "combat/Agent.h"
 #include "combat/ComboLog.h"
+#include "core/Random.h"
 
 AI_Vader::AI_Vader(Agent* agent, bool listed) : AI(agent, listed) {}
 
@@ -22,6 +23,6 @@ void AI_Vader::run() {
     if (attack_air(0.18) || backstab() || attack(78, 80)) return;
     if (distance > 140)
         agent->input.forward = true;
-    else if (cautious_advance() && std::rand() % 10 == 0)
+    else if (cautious_advance() && Random::next() % 10 == 0)
         agent->input.down = true;
 }

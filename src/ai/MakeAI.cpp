@@ -56,3 +56,24 @@ AI* AI::make_AI(std::string name, Agent* agent, bool listed) {
     Error::note("Invalid AI: " + name);
     return new AI_Dummy(agent, listed);
 }
+
+int AI::replace_if(const std::function<bool(const AI&)>& which, const std::string& name) {
+    int replaced = 0;
+    for (AI*& controller : AI_list) {
+        if (!controller || !controller->agent || !which(*controller)) continue;
+        AI* replacement = make_AI(name, controller->agent, false);
+        delete controller;
+        controller = replacement;
+        ++replaced;
+    }
+    return replaced;
+}
+
+int AI::replace_players(const std::string& name) {
+    return replace_if(
+        [](const AI& c) {
+            return dynamic_cast<const AI_P1*>(&c) != nullptr ||
+                   dynamic_cast<const AI_P2*>(&c) != nullptr;
+        },
+        name);
+}

@@ -13,6 +13,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "core/Utility.h"
@@ -40,8 +41,8 @@ const int LIGHTNING_REST = -1500;
 int screen_width() { return Graphics::screen->w(); }
 int screen_height() { return Graphics::screen->h(); }
 
-Coord random_top() { return Coord(std::rand() % screen_width(), 0); }
-Coord random_bottom() { return Coord(std::rand() % screen_width(), screen_height()); }
+Coord random_top() { return Coord(Random::next() % screen_width(), 0); }
+Coord random_bottom() { return Coord(Random::next() % screen_width(), screen_height()); }
 
 // The selection of the menu and the images it owns. With no story at all the story
 // and level items stay empty and cannot be played.
@@ -210,9 +211,9 @@ void run_menu_lightning(bool force) {
         menu_lightning_pos2 = random_bottom();
         placed = true;
     }
-    if (force || (menu_lightning_remaining <= LIGHTNING_REST && std::rand() % 500 == 0)) {
+    if (force || (menu_lightning_remaining <= LIGHTNING_REST && Random::next() % 500 == 0)) {
         Sound::play_thunder();
-        menu_lightning_remaining = std::rand() % 30 + 10;
+        menu_lightning_remaining = Random::next() % 30 + 10;
     }
     --menu_lightning_remaining;
     if (menu_lightning_remaining <= 0) {

@@ -11,6 +11,7 @@
 #include "core/Error.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/Utility.h"
 #include "level/Level.h"
@@ -84,7 +85,7 @@ void Agent::set_state(AgentState s) {
     const StateEntry& entry = StateEntry::of(s);
     frame_counter = 0;
     fall_offset = entry.fall_offset;
-    if (entry.has(StateEntry::PICKS_DEATH_VARIANT)) state_timer = std::rand() % 2 == 0 ? 2 : 1;
+    if (entry.has(StateEntry::PICKS_DEATH_VARIANT)) state_timer = Random::next() % 2 == 0 ? 2 : 1;
     // Two-variant deaths show the animation of the variant held.
     if (entry.animation)
         frame = entry.second && state_timer != 1 ? *entry.second : *entry.animation;
@@ -123,7 +124,7 @@ void Agent::dissolve_water() {
         team = 0;
         return;
     }
-    if (std::rand() % 24 == 0) {
+    if (Random::next() % 24 == 0) {
         hp -= 1;
         if (hp < 1) {
             set_state(BURN);
@@ -145,7 +146,7 @@ bool Agent::decide_push(Agent* near, int& target) {
     }
     if (!near || near->airborn() || is_one_of(near->state, {ROLL, ROLL_START, LUNGE})) return false;
     if (pos.x == near->pos.x) {
-        pos.x += std::rand() % 3 - 1;
+        pos.x += Random::next() % 3 - 1;
         return false;
     }
     target = pos.x < near->pos.x ? near->pos.x - PUSH_DISTANCE : near->pos.x + PUSH_DISTANCE;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/Utility.h"
 #include "world/Particle.h"
@@ -36,24 +37,24 @@ void AgentChild::burst() {
     for (int i = 0; i < BURST_ROUNDS; ++i) {
         const double theta = Utility::randAngle(0, 360);
 
-        const int r1 = std::rand() % BURST_RADIUS;
+        const int r1 = Random::next() % BURST_RADIUS;
         const Coord smoke_at = burst_point(pos, r1, theta);
-        const Coord smoke_vel = Coord().vectorOffset(theta, std::rand() % 8);
-        Particle* smoke = new Particle(smoke_at, smoke_vel, std::rand() % 2);
+        const Coord smoke_vel = Coord().vectorOffset(theta, Random::next() % 8);
+        Particle* smoke = new Particle(smoke_at, smoke_vel, Random::next() % 2);
         smoke->add_jitter(Coord(1, 1));
         smoke->make_pixel(Pixel::black);
-        smoke->add_lifespan(1 + std::rand() % 39);
+        smoke->add_lifespan(1 + Random::next() % 39);
         smoke->put_foreground();
 
-        const int r2 = std::rand() % BURST_RADIUS;
+        const int r2 = Random::next() % BURST_RADIUS;
         const Coord spark_at = burst_point(pos, r2, theta);
-        const Coord spark_vel = Coord().vectorOffset(theta, std::rand() % 8);
+        const Coord spark_vel = Coord().vectorOffset(theta, Random::next() % 8);
         Particle* spark = new Particle(spark_at, spark_vel, 0);
         spark->add_jitter(Coord(1, 1));
         // Red through yellow to white.
-        const int c = std::rand() % 512;
+        const int c = Random::next() % 512;
         spark->make_pixel(Pixel::make(255, std::min(c, 255), std::max(c - 256, 0)));
-        spark->add_lifespan(1 + std::rand() % 90);
+        spark->add_lifespan(1 + Random::next() % 90);
         spark->put_background();
     }
 }

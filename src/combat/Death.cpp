@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "combat/Agent.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "sprites/Animation.h"
 #include "world/Effect.h"
@@ -21,7 +22,7 @@ void Death::behave(Agent& a) {
         break;
     case CORPSE:
         a.vel.x = 0;
-        if (std::rand() % 200 == 0) a.set_state(TWITCH);
+        if (Random::next() % 200 == 0) a.set_state(TWITCH);
         break;
     case TWITCH:
         twitch(a);
@@ -57,7 +58,7 @@ void Death::spurt(Agent& a) {
         a.state_timer -= 1;
         strength = a.state_timer / 2 + 1;
     }
-    const int wobble = std::rand() % 5 - 2;
+    const int wobble = Random::next() % 5 - 2;
     Effect::blood(Coord(a.pos.x - wobble, a.pos.y - 55), a.facing_left ? 280 : 260, 25, 0, 6,
                   strength);
     if (!a.frame) a.set_state(BEHEADED_FALL);
@@ -77,7 +78,7 @@ void Death::fall(Agent& a) {
 void Death::twitch(Agent& a) {
     a.vel.x = 0;
     if (a.frame) return;
-    if (a.state_timer == 1 && std::rand() % 4 != 0)
+    if (a.state_timer == 1 && Random::next() % 4 != 0)
         a.frame = Animation::twitch1;
     else
         a.set_state(CORPSE);
@@ -93,7 +94,7 @@ void Death::bleed_out(Agent& a) {
         a.state_timer = 2;
         a.frame_delay = 2;
     } else if (a.state_timer == 2) {
-        if (std::rand() % 40 < 1) {
+        if (Random::next() % 40 < 1) {
             a.frame = Animation::dismember3;
             a.state_timer = 3;
             a.frame_delay = 4;

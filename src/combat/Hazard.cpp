@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "combat/Attack.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
@@ -35,13 +36,13 @@ void Hazard::set_up_campfire(Attack& a) {
 
 void Hazard::run_campfire(Attack& a) {
     const Coord place = a.carrier->pos;
-    if (std::rand() % 5 == 0) {
-        const int x = place.x + 20 - std::rand() % 40;
+    if (Random::next() % 5 == 0) {
+        const int x = place.x + 20 - Random::next() % 40;
         flame(Coord(x, place.y))->put_foreground();
     }
-    if (std::rand() % 5 == 0) {
-        const int rise = 1 + std::rand() % 4;
-        const int x = place.x + 20 - std::rand() % 40;
+    if (Random::next() % 5 == 0) {
+        const int rise = 1 + Random::next() % 4;
+        const int x = place.x + 20 - Random::next() % 40;
         smoke(Coord(x, place.y), rise)->put_foreground();
     }
 }
@@ -58,17 +59,17 @@ void Hazard::run_gore(Attack& a) {
     }
     const Coord centre(a.pos.x, Level::FLOOR_HEIGHT - 40);
     const double meat_angle = Utility::randAngle(0, 360);
-    const Coord p = centre.vectorOffset(meat_angle, std::rand() % 25);
+    const Coord p = centre.vectorOffset(meat_angle, Random::next() % 25);
     Effect::meat(p, 270, 70, 4, 15, 10);
     const double blood_angle = Utility::randAngle(0, 360);
-    const Coord q = centre.vectorOffset(blood_angle, std::rand() % 25);
+    const Coord q = centre.vectorOffset(blood_angle, Random::next() % 25);
     Effect::blood(q, 270, 70, 4, 20, 5000);
 }
 
 void Hazard::run_hellfire(Attack& a) {
     a.pos.y -= 1;
     if (a.pos.y > 0)
-        Effect::hellfire(a.pos.x - 80 + std::rand() % 41);
+        Effect::hellfire(a.pos.x - 80 + Random::next() % 41);
     else
         a.kill();
 }

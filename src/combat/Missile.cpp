@@ -6,6 +6,7 @@
 #include "combat/Agent.h"
 #include "combat/Attack.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/Utility.h"
 #include "level/Level.h"
@@ -31,8 +32,8 @@ void Missile::run_giblet(Attack& a) {
 }
 
 void Missile::set_up_telekinesis(Attack& a) {
-    const int vx = std::rand() % 21 - 10;
-    const int vy = std::rand() % 21 - 10;
+    const int vx = Random::next() % 21 - 10;
+    const int vy = Random::next() % 21 - 10;
     Particle* sword = new Particle(a.pos, Coord(vx, vy), 0);
     sword->make_sprite(SpriteSheet::base[SWORD_READY]);
     sword->persist();
@@ -52,12 +53,12 @@ void Missile::run_telekinesis(Attack& a) {
     }
     Agent* t = a.owner->get_closest(Agent::F_ENEMY);
     if (!t) return;
-    sword->vel.x += toward(sword->pos.x, t->pos.x) * (std::rand() % 3);
+    sword->vel.x += toward(sword->pos.x, t->pos.x) * (Random::next() % 3);
     const int old_vy = sword->vel.y;
     if (sword->pos.y < t->pos.y - 45)
-        sword->vel.y += std::rand() % 2;
+        sword->vel.y += Random::next() % 2;
     else if (sword->pos.y >= t->pos.y - 44)
-        sword->vel.y -= std::rand() % 2;
+        sword->vel.y -= Random::next() % 2;
     if (sword->pos.y >= Level::FLOOR_HEIGHT - 99 && old_vy > 5) sword->vel.y /= 2;
     sword->vel.x = std::clamp(sword->vel.x, -22, 22);
     sword->vel.y = std::clamp(sword->vel.y, -16, 16);
@@ -84,13 +85,13 @@ void Missile::hit_telekinesis(Attack& a, Agent* target, int contact) {
     }
     Sound::play_swish();
     Particle* sword = a.body();
-    sword->vel.y = static_cast<int>(-std::abs(sword->vel.y) * 3.2 - std::rand() % 20);
+    sword->vel.y = static_cast<int>(-std::abs(sword->vel.y) * 3.2 - Random::next() % 20);
     sword->vel.x = static_cast<int>(sword->vel.x * -4.2);
     a.has_hit = true;
 }
 
 void Missile::set_up_blood_sword(Attack& a) {
-    const int vx = std::rand() % 2 == 0 ? 9 : -9;
+    const int vx = Random::next() % 2 == 0 ? 9 : -9;
     Particle* sword = new Particle(a.pos, Coord(vx, 3), 0);
     sword->make_sprite(SpriteSheet::blood_sword);
     sword->persist();
@@ -109,10 +110,10 @@ void Missile::run_blood_sword(Attack& a) {
 }
 
 void Missile::set_up_mote(Attack& a) {
-    const int r = std::rand() % 3;
+    const int r = Random::next() % 3;
     const double angle = Utility::randAngle(0, 360);
     Particle* mote = new Particle(a.pos.vectorOffset(angle, r), Coord(0, 0), 0);
-    mote->make_pixel(Pixel::make(127 + std::rand() % 127, 0, 0));
+    mote->make_pixel(Pixel::make(127 + Random::next() % 127, 0, 0));
     mote->persist();
     a.carrier = mote;
 }
@@ -129,15 +130,15 @@ void Missile::run_mote(Attack& a) {
     mote->gravity = 0;
     const Coord home(owner->pos.x, owner->pos.y - 200);
     if (Utility::distance(mote->pos, home) <= 30) {
-        const int r = std::rand() % 5;
+        const int r = Random::next() % 5;
         mote->vel = Coord().vectorOffset(Utility::randAngle(0, 360), r);
         return;
     }
-    mote->vel.x += toward(mote->pos.x, owner->pos.x) * (std::rand() % 3);
+    mote->vel.x += toward(mote->pos.x, owner->pos.x) * (Random::next() % 3);
     if (mote->pos.y < owner->pos.y - 245)
-        mote->vel.y += std::rand() % 2;
+        mote->vel.y += Random::next() % 2;
     else if (mote->pos.y >= owner->pos.y - 244)
-        mote->vel.y -= std::rand() % 2;
+        mote->vel.y -= Random::next() % 2;
     mote->vel.x = std::clamp(mote->vel.x, -15, 15);
     mote->vel.y = std::clamp(mote->vel.y, -10, 10);
 }

@@ -10,6 +10,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/Utility.h"
 #include "level/Level.h"
@@ -108,7 +109,7 @@ void Spell::run_lightning(Attack& a) {
     const Agent* owner = a.owner;
     const Coord hand(owner->pos.x + a.pos.x, owner->pos.y + a.pos.y);
     if (owner->state == LIGHTNING_CHARGE) {
-        const int x = std::rand() % Graphics::screen->w();
+        const int x = Random::next() % Graphics::screen->w();
         Effect::lightning(hand, Coord(x, 0), 1, 10, 40);
         return;
     }
@@ -127,9 +128,9 @@ void Spell::run_lightning(Attack& a) {
     const Coord chest(t->pos.x, t->pos.y - CHEST_HEIGHT);
     for (int i = 0; i < 4; ++i) {
         const double angle_a = Utility::randAngle(0, 360);
-        const Coord from = chest.vectorOffset(angle_a, std::rand() % 70);
+        const Coord from = chest.vectorOffset(angle_a, Random::next() % 70);
         const double angle_b = Utility::randAngle(0, 360);
-        const Coord to = chest.vectorOffset(angle_b, std::rand() % 70);
+        const Coord to = chest.vectorOffset(angle_b, Random::next() % 70);
         Effect::lightning(from, to, 1, 2, 12);
     }
     Effect::lightning(hand, Coord(t->pos.x, t->pos.y - BOLT_AIM_HEIGHT), 1, 10, 40);
@@ -163,7 +164,7 @@ void Spell::run_fireshield(Attack& a) {
         a.kill();
         return;
     }
-    const Coord at(owner->pos.x - 100 + std::rand() % 201, Level::FLOOR_HEIGHT);
+    const Coord at(owner->pos.x - 100 + Random::next() % 201, Level::FLOOR_HEIGHT);
     const bool flame = a.pos.x > SHIELD_SMOKE_FRAMES && a.pos.x % 2 == 1;
     (flame ? Hazard::flame(at) : Hazard::smoke(at, 1))->put_foreground();
     if (a.pos.x <= SHIELD_SMOKE_FRAMES) return;
@@ -177,8 +178,8 @@ void Spell::summon(Attack& a) {
     Sound::play_splash();
     const int w = Graphics::screen->w();
     const int h = Graphics::screen->h();
-    const int x = w / 2 - 200 + std::rand() % 400;
-    const bool facing_left = std::rand() % 2 == 1;
+    const int x = w / 2 - 200 + Random::next() % 400;
+    const bool facing_left = Random::next() % 2 == 1;
     Agent* creature = new Agent(VARIANT_WATER, 20, Coord(x, -100 - h), a.owner->team, facing_left);
     new AI_Peasant(creature, true);
 }

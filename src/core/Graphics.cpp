@@ -1,5 +1,6 @@
 #include "core/Graphics.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@ SDL_Surface* Graphics::screen_surface = nullptr;
 unsigned Graphics::framerate = 40;
 Uint32 Graphics::last_update = 0;
 double Graphics::scale = 0;
+bool Graphics::drawing = true;
 Coord Graphics::desktop;
 Coord Graphics::size;
 bool Graphics::fullscreen = false;
@@ -109,6 +111,7 @@ double Graphics::next_scale(double current, Coord desk, Coord screen_size) {
 }
 
 void Graphics::refresh() {
+    if (!drawing) return;
     if (framerate > 0) {
         const Uint32 period = 1000 / framerate;
         if (SDL_GetTicks() - last_update < period) {
@@ -121,7 +124,20 @@ void Graphics::refresh() {
     last_update = SDL_GetTicks();
 }
 
-void Graphics::force_refresh() { flip(); }
+void Graphics::force_refresh() {
+    if (drawing) flip();
+}
+
+void Graphics::force_refresh(Coord pos, Coord size) {
+    const int x0 = std::max(pos.x, 0);
+    const int y0 = std::max(pos.y, 0);
+    const int x1 = std::min(pos.x + size.x, screen_surface->w);
+    const int y1 = std::min(pos.y + size.y, screen_surface->h);
+    // An empty rectangle would mean the whole screen to the library.
+    if (x0 >= x1 || y0 >= y1) return;
+    SDL_UpdateRect(screen_surface, x0, y0, static_cast<Uint32>(x1 - x0),
+                   static_cast<Uint32>(y1 - y0));
+}
 
 void Graphics::flip() {
     if (SDL_Flip(screen_surface) < 0) Error::halt("Graphics: Failed to refresh screen surface");

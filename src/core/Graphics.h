@@ -18,6 +18,10 @@ public:
     // The window's size over the screen's; 0 until start() picks the largest that fits the
     // desktop. Set it before start() to choose another.
     static double scale;
+    // False while a tool plays levels unseen: nothing is drawn on the screen or presented,
+    // and everything else, the rules and their random draws above all, runs as it would.
+    // Nothing keeps the frame pace then: such a tool answers speeches and pages at once.
+    static bool drawing;
 
     static void start(Coord size, int framerate, bool fullscreen);
     static void setScreen(Coord size, bool fullscreen);
@@ -25,6 +29,10 @@ public:
     static void refresh();
     // Presents the frame at once, leaving the frame clock alone.
     static void force_refresh();
+    // Presents only this rectangle of the screen (the part of it on the screen) at once,
+    // leaving the frame clock alone; the rest of the window shows what it showed. Far
+    // cheaper than a whole present when little has changed.
+    static void force_refresh(Coord pos, Coord size);
     static void end();
 
     // The window takes the next scale that fits the desktop (after the largest, 1 again),

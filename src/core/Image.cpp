@@ -10,6 +10,7 @@
 #include "core/Error.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 
 namespace {
@@ -107,10 +108,6 @@ void Image::close() {
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
-Uint32* Image::row(int y) const {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-}
-
 Uint32 Image::get_pixel(Coord p) const {
     if (p.x < 0 || p.y < 0 || p.x >= surface->w || p.y >= surface->h) return Pixel::transparent;
     return row(p.y)[p.x];
@@ -121,11 +118,28 @@ void Image::set_pixel(Coord p, Uint32 colour) {
     row(p.y)[p.x] = colour;
 }
 
-void Image::fill(Uint32 colour) { SDL_FillRect(surface, nullptr, colour); }
+bool Image::unseen(const SDL_Surface* target) {
+    return !Graphics::drawing && target == Graphics::screen_surface;
+}
+
+void Image::fill(Uint32 colour) {
+    if (!unseen(surface)) SDL_FillRect(surface, nullptr, colour);
+}
 
 void Image::draw_box(Coord pos, Coord size, Uint32 colour) {
+    if (unseen(surface)) return;
     SDL_Rect rect;
-    if (clip_rect(surface, pos, size, rect)) SDL_FillRect(surface, &rect, colour);
+    if (!clip_rect(surface, pos, size, rect)) return;
+    // The particles' dots and the lightning's squares come by the hundred thousand: for a
+    // few pixels the library's fill costs many times the writes themselves.
+    if (rect.w * rect.h > SMALL_BOX_PIXELS || !writable()) {
+        SDL_FillRect(surface, &rect, colour);
+        return;
+    }
+    for (int y = rect.y; y < rect.y + rect.h; ++y) {
+        Uint32* r = row(y) + rect.x;
+        for (int x = 0; x < rect.w; ++x) r[x] = colour;
+    }
 }
 
 void Image::draw_line(Coord a, Coord b, Uint32 colour, int t) {
@@ -188,7 +202,7 @@ void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, in
         if (Utility::to_int(std::sqrt(dx * dx + dy * dy)) <= 10) break;
         // The deviation is drawn before the step length.
         const double angle = std::atan2(dy, dx) + Utility::randAngle(-30, 30);
-        const int step = min_step + std::rand() % step_range;
+        const int step = min_step + Random::next() % step_range;
         const Coord next(Utility::to_int(cur.x + std::cos(angle) * step + 0.5),
                          Utility::to_int(cur.y + std::sin(angle) * step + 0.5));
         if (next != cur) {
@@ -204,7 +218,7 @@ void Image::draw_lightning(Coord from, Coord to, Uint32 colour, int min_step, in
 }
 
 void Image::blit_onto(SDL_Surface* target, Coord pos) {
-    if (!in_blit_range(pos)) return;
+    if (!in_blit_range(pos) || unseen(target)) return;
     SDL_Rect dest;
     dest.x = static_cast<Sint16>(pos.x);
     dest.y = static_cast<Sint16>(pos.y);

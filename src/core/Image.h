@@ -32,6 +32,22 @@ public:
 
     void fill(Uint32 colour);
     void draw_box(Coord pos, Coord size, Uint32 colour);
+    // draw_box(pos, (2, 2), colour): the particles' dot, drawn by the hundred thousand.
+    void draw_dot(Coord pos, Uint32 colour) {
+        const SDL_Rect& clip = surface->clip_rect;
+        const int right = clip.x + clip.w;
+        const int bottom = clip.y + clip.h;
+        // Wholly outside, as many are.
+        if (pos.x < clip.x - 1 || pos.y < clip.y - 1 || pos.x >= right || pos.y >= bottom) return;
+        if (!writable() || pos.x < clip.x || pos.y < clip.y || pos.x >= right - 1 ||
+            pos.y >= bottom - 1) {
+            draw_box(pos, Coord(2, 2), colour);
+            return;
+        }
+        Uint32* upper = row(pos.y) + pos.x;
+        Uint32* lower = row(pos.y + 1) + pos.x;
+        upper[0] = upper[1] = lower[0] = lower[1] = colour;
+    }
     // A run of thickness x thickness squares; axis-parallel lines stop one square short.
     void draw_line(Coord a, Coord b, Uint32 colour, int thickness);
     // A jagged random walk from `from` that always ends exactly at `to`.
@@ -49,8 +65,18 @@ public:
     SDL_Surface* surface;
 
 private:
+    static constexpr int SMALL_BOX_PIXELS = 64;
+
     Image(SDL_Surface* surface, bool unkeyed, bool owned);
-    Uint32* row(int y) const;
+    Uint32* row(int y) const {
+        return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+    }
+    // Pixels can be written directly, without the library.
+    bool writable() const {
+        return !SDL_MUSTLOCK(surface) && surface->format->BytesPerPixel == sizeof(Uint32);
+    }
+    // A screen that is not being drawn (Graphics::drawing).
+    static bool unseen(const SDL_Surface* target);
     void blit_onto(SDL_Surface* target, Coord pos);
 
     bool owned;

@@ -18,9 +18,17 @@ Uint32 Pixel::glow4 = 0;
 Uint32 Pixel::black = 0;
 Uint32 Pixel::white = 0;
 
+// The library's own mapping, without its cost per call (the compatibility layer rebuilds a
+// format description each time): blood sprays ask for thousands of colours a frame.
 Uint32 Pixel::make(int r, int g, int b) {
-    return SDL_MapRGB(SDL_GetVideoSurface()->format, static_cast<Uint8>(r), static_cast<Uint8>(g),
-                      static_cast<Uint8>(b));
+    const SDL_PixelFormat* f = SDL_GetVideoSurface()->format;
+    const Uint8 red = static_cast<Uint8>(r);
+    const Uint8 green = static_cast<Uint8>(g);
+    const Uint8 blue = static_cast<Uint8>(b);
+    if (f->palette) return SDL_MapRGB(f, red, green, blue);
+    return static_cast<Uint32>(red >> f->Rloss) << f->Rshift |
+           static_cast<Uint32>(green >> f->Gloss) << f->Gshift |
+           static_cast<Uint32>(blue >> f->Bloss) << f->Bshift | f->Amask;
 }
 
 void Pixel::start() {

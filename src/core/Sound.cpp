@@ -1,9 +1,14 @@
 #include "core/Sound.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
+#include <SDL.h>
+
 #include "core/Error.h"
+#include "core/Random.h"
 
 Mix_Chunk* Sound::sfx[Sound::SLOTS] = {};
 std::vector<Mix_Music*> Sound::mus;
@@ -13,6 +18,7 @@ int Sound::playing = 0;
 int Sound::volume = Sound::VOLUME_STEPS;
 bool Sound::music_on = true;
 bool Sound::held = false;
+std::vector<double> Sound::channel_gain;
 
 namespace {
 const int FREQUENCY = 22050;
@@ -21,7 +27,7 @@ const int CHUNK_SIZE = 4096;
 const int MUSIC_VOLUME = 64;
 // The music of a paused game plays at this part of its volume.
 const int HUSHED = 4;
-const int FIRST_FREE_CHANNEL = -1;
+const int EVERY_CHANNEL = -1;
 const int FOREVER = -1;
 const int NO_TIME_LIMIT = -1;
 
@@ -106,9 +112,20 @@ Mix_Chunk* Sound::load(const std::string& path) {
     return file ? Mix_LoadWAV_RW(file, 1) : nullptr;
 }
 
+bool Sound::open_mixer() {
+    return Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) != -1;
+}
+
 void Sound::start() {
-    if (Mix_OpenAudio(FREQUENCY, AUDIO_S16LSB, CHANNELS, CHUNK_SIZE) == -1)
-        Error::halt("Sound: Failed to initialise SDL_mixer");
+    if (!open_mixer()) {
+        // No sound device (a machine without a sound card, a session without a sound
+        // server): the game plays on in silence rather than not at all.
+        Error::note(std::string("Sound: No sound device (") + SDL_GetError() + "); playing silent");
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) < 0 || !open_mixer())
+            Error::halt("Sound: Failed to initialise SDL_mixer");
+    }
     load_samples();
     load_tracks();
     music_on = true;
@@ -141,17 +158,46 @@ void Sound::end() {
     }
     looping = false;
     playing = 0;
+    channel_gain.clear();
     Mix_CloseAudio();
 }
 
 void Sound::play(int slot) {
     if (slot < 0 || slot >= SLOTS || !sfx[slot]) return;
-    Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, sfx[slot], 0, NO_TIME_LIMIT);
+    start_on_free_channel(sfx[slot], 0, crowd_gain());
 }
 
-// One draw of rand() per call picks the variant.
+int Sound::play_chunk(Mix_Chunk* chunk) {
+    return chunk ? start_on_free_channel(chunk, 0, 1) : -1;
+}
+
+int Sound::start_on_free_channel(Mix_Chunk* chunk, int loops, double gain) {
+    // The mixer adds its channels without a limiter: a channel's volume must be set before
+    // its sound starts, so the channel is chosen first, the one the mixer would choose.
+    const int channel = Mix_GroupAvailable(EVERY_CHANNEL);
+    if (channel < 0) return -1;
+    if (channel >= static_cast<int>(channel_gain.size())) channel_gain.resize(channel + 1, 1);
+    channel_gain[channel] = gain;
+    Mix_Volume(channel, channel_volume(gain));
+    return Mix_PlayChannelTimed(channel, chunk, loops, NO_TIME_LIMIT);
+}
+
+// One blow often starts several sounds in the same instant (swing, grunt, splash, impact),
+// whose attacks then add up at once: each effect that starts while others sound comes in
+// softer, so that a busy fight stays below full scale while a lone sound keeps its level.
+double Sound::crowd_gain() {
+    int sounding = Mix_Playing(-1);
+    if (looping && Mix_Playing(looper)) --sounding;
+    return 1 / std::sqrt(1.0 + std::max(0, sounding));
+}
+
+int Sound::channel_volume(double gain) {
+    return static_cast<int>(MIX_MAX_VOLUME * volume / VOLUME_STEPS * gain + 0.5);
+}
+
+// One random draw per call picks the variant.
 void Sound::play_one_of(int first, int variants) {
-    play(first + std::rand() % variants);
+    play(first + Random::next() % variants);
 }
 
 void Sound::play_swish() {
@@ -241,8 +287,7 @@ void Sound::loop_rain() {
 }
 
 void Sound::loop(int slot) {
-    looper = sfx[slot] ? Mix_PlayChannelTimed(FIRST_FREE_CHANNEL, sfx[slot], FOREVER, NO_TIME_LIMIT)
-                       : -1;
+    looper = sfx[slot] ? start_on_free_channel(sfx[slot], FOREVER, 1) : -1;
     // A loop that did not start must not be remembered: channel -1 would make
     // stop_loops halt every channel.
     looping = looper >= 0;
@@ -287,7 +332,12 @@ void Sound::hold(bool hold) {
 }
 
 void Sound::apply_volume() {
-    Mix_Volume(-1, MIX_MAX_VOLUME * volume / VOLUME_STEPS);
+    // Sounds that started softer in a crowd stay softer by as much.
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel)
+        Mix_Volume(channel, channel_volume(channel < static_cast<int>(channel_gain.size())
+                                               ? channel_gain[channel]
+                                               : 1));
     const int music = music_on ? MUSIC_VOLUME * volume / VOLUME_STEPS : 0;
     Mix_VolumeMusic(held ? music / HUSHED : music);
 }

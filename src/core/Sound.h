@@ -59,6 +59,10 @@ class Sound {
     static void loop_rain();
     static void stop_loops();
 
+    // A level's own sound (a spoken line, a script's PLAY or PLAY_BG), once, at the full
+    // level on the first free channel; the channel, or -1 when none is free.
+    static int play_chunk(Mix_Chunk* chunk);
+
     // Leaves the track running when it is already the one playing.
     static void play_music(int track, bool loop);
     // Music off (returns false) or back on at the volume's level (returns true).
@@ -75,13 +79,22 @@ class Sound {
     static void hold(bool held);
 
   private:
+    static bool open_mixer();
     static void load_samples();
     static void load_tracks();
     static void play(int slot);
     static void play_one_of(int first, int variants);
     static void loop(int slot);
+    // Plays `chunk` on the first free channel, as Mix_PlayChannelTimed(-1, ...) would, at
+    // `gain` of the volume's level; the channel, or -1.
+    static int start_on_free_channel(Mix_Chunk* chunk, int loops, double gain);
+    // How loud an effect starts among those already sounding.
+    static double crowd_gain();
+    static int channel_volume(double gain);
     static void apply_volume();
 
     static bool music_on;
     static bool held;
+    // The gain each channel's current sound started at (1 where none has).
+    static std::vector<double> channel_gain;
 };

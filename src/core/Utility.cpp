@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 #include "core/Error.h"
+#include "core/Random.h"
 
 namespace {
 template <typename T> std::string format(std::ostringstream& stream, T value) {
@@ -61,11 +63,37 @@ int Utility::clamp(int value, int limit, const std::string& what) {
     return clamped;
 }
 
-double Utility::randAngle(int lo, int hi) {
-    if (lo == hi) return hi * RADIANS_PER_DEGREE;
-    const int r = std::rand();
-    const int degrees = lo + r % (hi - lo);
-    return degrees * RADIANS_PER_DEGREE;
+double Utility::randAngle(int lo, int hi) { return getAngle(randDegrees(lo, hi)); }
+
+int Utility::randDegrees(int lo, int hi) {
+    if (lo == hi) return hi;
+    const int r = Random::next();
+    return lo + r % (hi - lo);
+}
+
+Coord Utility::polar(int degrees, double distance) {
+    // Two turns each way cover every caller's angles; the rest are computed.
+    static constexpr int TABLE_LO = -720;
+    static constexpr int TABLE_SIZE = 1440;
+    struct Direction {
+        double cos;
+        double sin;
+    };
+    static const std::vector<Direction> table = [] {
+        std::vector<Direction> directions;
+        for (int i = 0; i < TABLE_SIZE; ++i) {
+            const double angle = getAngle(TABLE_LO + i);
+            directions.push_back({std::cos(angle), std::sin(angle)});
+        }
+        return directions;
+    }();
+    const int i = degrees - TABLE_LO;
+    if (i < 0 || i >= TABLE_SIZE) return Coord().vectorOffset(getAngle(degrees), distance);
+    // The same sums as vectorOffset's, from the origin.
+    const int x = 0;
+    const int y = 0;
+    return Coord(static_cast<int32_t>(x + table[i].cos * distance + 0.5),
+                 static_cast<int32_t>(y + table[i].sin * distance + 0.5));
 }
 
 std::string Utility::copyright() { return "(c) 2026 the Ironvale developers"; }

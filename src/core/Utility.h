@@ -24,5 +24,10 @@ public:
     static int clamp(int value, int limit, const std::string& what);
     // A whole number of degrees from lo to hi - 1 (or exactly hi when lo == hi), in radians.
     static double randAngle(int lo, int hi);
+    // The same number of degrees, drawn the same way, as degrees.
+    static int randDegrees(int lo, int hi);
+    // Coord().vectorOffset(getAngle(degrees), distance), with the sine and cosine of whole
+    // degrees looked up: sprays of blood ask for thousands a frame.
+    static Coord polar(int degrees, double distance);
     static std::string copyright();
 };

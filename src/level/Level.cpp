@@ -10,6 +10,7 @@
 #include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "level/LevelScript.h"
 #include "level/Stringz.h"
@@ -138,14 +139,14 @@ void Level::storm() {
     static int lightning_pos2 = 0;
     Effect::rain();
     // The first storm of the run draws its countdown after that frame's first raindrop.
-    if (!stormed) lightning_delay = std::rand() % 100;
+    if (!stormed) lightning_delay = Random::next() % 100;
     stormed = true;
-    lightning_delay += std::rand() % 3;
+    lightning_delay += Random::next() % 3;
     if (lightning_delay % 200 == 0) {
         Graphics::screen->fill(Pixel::make(255, 255, 255));
-        lightning_time = std::rand() % 30;
-        lightning_pos1 = std::rand() % screen_width();
-        lightning_pos2 = std::rand() % screen_width();
+        lightning_time = Random::next() % 30;
+        lightning_pos1 = Random::next() % screen_width();
+        lightning_pos2 = Random::next() % screen_width();
         lightning_delay = 1;
         Sound::play_thunder();
     }
@@ -167,14 +168,14 @@ void Level::undo_quake() {
 }
 
 void Level::shake() {
-    quake = std::rand() % 15;
+    quake = Random::next() % 15;
     for (Background* b : backgrounds)
         if (b->top > QUAKE_LINE) {
             b->top += quake;
             FLOOR_HEIGHT += quake;
         }
-    if (std::rand() % 5 == 0) {
-        Effect::hellfire(std::rand() % 800);
+    if (Random::next() % 5 == 0) {
+        Effect::hellfire(Random::next() % 800);
         Sound::play_flame();
     }
 }
@@ -279,11 +280,12 @@ void Level::follow_both_players() {
 }
 
 void Level::shift(int dx) {
+    // The camera mostly stands still, and the particle lists can be very long.
+    if (dx == 0) return;
     for (Background* b : backgrounds)
         b->shift(dx);
     for (ThingDB* list : {&Particle::background, &Particle::foreground})
-        for (list->reiterate(); list->current(); list->next())
-            list->current()->pos.x += dx;
+        list->each([dx](Thing* t) { t->pos.x += dx; });
     for (Attack::DB.reiterate(); Attack::DB.current(); Attack::DB.next()) {
         Attack* a = static_cast<Attack*>(Attack::DB.current());
         if (a->carrier) a->carrier->pos.x += dx;
@@ -308,7 +310,7 @@ void Level::speech(int agent, Mix_Chunk* sound) {
         Agent::agents[agent]->set_state(TALK);
     }
     Events::discard();
-    const int channel = Mix_PlayChannel(-1, sound, 0);
+    const int channel = Sound::play_chunk(sound);
     // A sound that could not start has nothing to wait for (channel -1 would ask about all).
     while (channel >= 0 && Mix_Playing(channel)) {
         if (Events::quitting()) {

@@ -15,6 +15,7 @@
 #include "core/FileIn.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Sound.h"
 #include "core/TextMaker.h"
 #include "core/Utility.h"
@@ -278,12 +279,8 @@ bool LevelScript::blacken(const Arguments& a) {
 }
 
 bool LevelScript::team_ai(const Arguments& a) {
-    for (AI*& controller : AI::AI_list) {
-        if (!controller || !controller->agent || controller->agent->team != a.numbers[0]) continue;
-        AI* replacement = AI::make_AI(a.text, controller->agent, false);
-        delete controller;
-        controller = replacement;
-    }
+    const int team = a.numbers[0];
+    AI::replace_if([team](const AI& c) { return c.agent->team == team; }, a.text);
     return true;
 }
 
@@ -364,7 +361,7 @@ bool LevelScript::play(const Arguments& a) {
 bool LevelScript::play_bg(const Arguments& a) {
     Mix_Chunk* sound = load_sound(a.text);
     if (!sound) return true;
-    Mix_PlayChannel(-1, sound, 0);
+    Sound::play_chunk(sound);
     // Kept loaded while it plays; the level frees it.
     level.background_sounds.push_back(sound);
     return true;
@@ -401,7 +398,7 @@ bool LevelScript::music(const Arguments& a) {
 
 bool LevelScript::random_music(const Arguments&) {
     if (Mix_PlayingMusic() || Sound::mus.empty()) return true;
-    Mix_Music* track = Sound::mus[std::rand() % Sound::mus.size()];
+    Mix_Music* track = Sound::mus[Random::next() % Sound::mus.size()];
     if (track) Mix_PlayMusic(track, 1);
     return true;
 }

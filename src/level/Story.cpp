@@ -18,6 +18,7 @@
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "level/LevelScript.h"
+#include "level/Referee.h"
 #include "level/Stringz.h"
 
 namespace {
@@ -50,10 +51,6 @@ void show_intro(const std::string& path) {
     Graphics::refresh();
     Events::discard();
     if (Events::wait_for_key()) Sound::play_sword_wield();
-}
-
-void draw_result(Image* message) {
-    message->draw(Coord(PAGE_LEFT, Graphics::screen->h() - 50));
 }
 
 // A level held still: no controller, world or rule clock runs, the effects hold and the
@@ -187,11 +184,8 @@ bool Story::start_level(int index) {
     level->runScript(dir, "level.txt");
     Events::discard();
 
-    int wave = 0;
-    Uint32 pause_start = 0;
-    bool lose_done = false;
+    Referee referee(level, dir);
     Pause pause;
-    auto result = [&]() { return (level->won() && wave >= level->waves) || level->script_won; };
 
     for (;;) {
         if (Events::quitting()) {
@@ -203,31 +197,7 @@ bool Story::start_level(int index) {
         }
         if (!pause.on()) {
             level->run();
-            if (level->won() || level->stagnant()) {
-                if (wave < level->waves) {
-                    bool release = Level::wave_pause == 0;
-                    if (pause_start == 0) {
-                        if (!release) pause_start = Clock::now();
-                    } else {
-                        release = release || Clock::now() > pause_start + Level::wave_pause;
-                    }
-                    if (release) {
-                        ++wave;
-                        level->win_time = 0;
-                        level->runScript(dir, "wave" + Utility::str(wave) + ".txt");
-                        pause_start = 0;
-                    }
-                } else if (level->won()) {
-                    draw_result(Stringz::levelWon);
-                    unlock(index);
-                }
-            } else if (level->lost()) {
-                draw_result(Stringz::levelLost);
-                if (!lose_done) {
-                    level->runScript(dir, "lose.txt");
-                    lose_done = true;
-                }
-            }
+            if (referee.frame() == Referee::WON) unlock(index);
             if (level->script_won) unlock(index);
         }
         Graphics::refresh();
@@ -238,7 +208,7 @@ bool Story::start_level(int index) {
             if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
                 pause.end();
                 Sound::play_sword_wield();
-                const bool won = result();
+                const bool won = referee.won();
                 delete level;
                 Error::close("Story: Level closed");
                 return won;
@@ -251,14 +221,13 @@ bool Story::start_level(int index) {
                 // A restart skips the speeches the player has already heard.
                 level->speech_skipped = true;
                 level->runScript(dir, "level.txt");
-                lose_done = false;
-                wave = 0;
+                referee.restart(level);
             }
         }
         if (level->quit()) break;
     }
 
-    const bool won = result();
+    const bool won = referee.won();
     if (won) unlock(index);
     delete level;
     Error::close("Story: Level automatically exited due to script");

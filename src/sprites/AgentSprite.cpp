@@ -169,11 +169,12 @@ void AgentSprite::index_colours() {
     }
 }
 
-Image* AgentSprite::blank_image(PixelArena* arena) const {
+Image* AgentSprite::blank_image(PixelArena* arena, bool& pooled) const {
     const SDL_PixelFormat* f = images[0]->surface->format;
     Uint32* pixels = arena && f->BytesPerPixel == sizeof(Uint32)
                          ? arena->take(static_cast<size_t>(w()) * h())
                          : nullptr;
+    pooled = pixels != nullptr;
     // Keyed pictures need no alpha channel; the key colour marks what is not drawn.
     SDL_Surface* s =
         pixels ? SDL_CreateRGBSurfaceFrom(pixels, w(), h(), f->BitsPerPixel,
@@ -184,6 +185,24 @@ Image* AgentSprite::blank_image(PixelArena* arena) const {
     if (!s) Error::halt("AgentSprite: Failed to create a surface of " + Utility::str(w()) + " x " +
                         Utility::str(h()));
     return new Image(s, false);
+}
+
+Image* AgentSprite::twin_image(const Image* other) const {
+    const SDL_Surface* o = other->surface;
+    const SDL_PixelFormat* f = o->format;
+    SDL_Surface* s = SDL_CreateRGBSurfaceFrom(o->pixels, o->w, o->h, f->BitsPerPixel, o->pitch,
+                                              f->Rmask, f->Gmask, f->Bmask, 0);
+    if (!s) Error::halt("AgentSprite: Failed to create a surface of " + Utility::str(w()) + " x " +
+                        Utility::str(h()));
+    return new Image(s, false);
+}
+
+std::vector<Uint32> AgentSprite::colour_table(int v) const {
+    const std::vector<ColourSwap> swaps = recolouring(v);
+    std::vector<Uint32> table(palette.size() + 1, 0);
+    for (size_t k = 0; k < palette.size(); ++k)
+        if (in_drawing[k + 1]) table[k + 1] = recoloured(palette[k], swaps);
+    return table;
 }
 
 // Writes the drawing through `table` (indexed by colour_index; entry 0 unused) into
@@ -210,17 +229,27 @@ void AgentSprite::paint(const std::vector<Uint32>& table, Image* straight, Image
 }
 
 void AgentSprite::add_variant(int v, PixelArena* arena) {
-    const std::vector<ColourSwap> swaps = recolouring(v);
-    std::vector<Uint32> table(palette.size() + 1, 0);
-    for (size_t k = 0; k < palette.size(); ++k) table[k + 1] = recoloured(palette[k], swaps);
+    const std::vector<Uint32> table = colour_table(v);
+    // Many poses lack a cape or a sword, and their skins then differ little or not at all.
+    int twin = 0;
+    for (int u = 1; u < static_cast<int>(shareable.size()) && twin == 0; ++u)
+        if (u != v && shareable[u] == table) twin = u;
 
-    Image* flipped = blank_image(arena);
-    Image* straight = v == VARIANT_SHEET ? nullptr : blank_image(arena);
-    {
+    Image* flipped = nullptr;
+    Image* straight = nullptr;
+    if (twin != 0) {
+        flipped = twin_image(mirrored[twin].get());
+        if (v != VARIANT_SHEET) straight = twin_image(images[twin].get());
+    } else {
+        bool flipped_pooled = false;
+        bool straight_pooled = true;
+        flipped = blank_image(arena, flipped_pooled);
+        if (v != VARIANT_SHEET) straight = blank_image(arena, straight_pooled);
         SurfaceLock flipped_lock(flipped);
         if (straight) straight->open();
         paint(table, straight, flipped);
         if (straight) straight->close();
+        if (v != VARIANT_SHEET && flipped_pooled && straight_pooled) shareable[v] = table;
     }
     if (v == VARIANT_SHEET) {
         mirrored[0].reset(flipped);
@@ -232,9 +261,14 @@ void AgentSprite::add_variant(int v, PixelArena* arena) {
 
 void AgentSprite::add_variants(PixelArena* arena) {
     index_colours();
+    in_drawing.assign(palette.size() + 1, false);
+    for (Uint8 k : colour_index) in_drawing[k] = true;
+    shareable.assign(VARIANT_COUNT, {});
     for (int v = 1; v < VARIANT_COUNT; ++v) add_variant(v, arena);
     add_variant(VARIANT_SHEET, arena);
     palette.clear();
     colour_index.clear();
     colour_index.shrink_to_fit();
+    in_drawing.clear();
+    shareable.clear();
 }

@@ -32,12 +32,19 @@ public:
 private:
     void add_features();
     // Makes variant v and its mirror image in one pass over the drawing; for variant 0,
-    // which is the drawing itself, only the mirror image.
+    // which is the drawing itself, only the mirror image. A variant that comes out the same
+    // picture as one made before from the arena shares that one's pixels.
     void add_variant(int v, PixelArena* arena);
     // Variants 1 to 26 in order, then the mirror image of the drawing itself.
     void add_variants(PixelArena* arena);
     void index_colours();
-    Image* blank_image(PixelArena* arena) const;
+    // What variant v makes of each colour of the palette that the drawing has (entry k for
+    // palette colour k - 1; 0 for a colour the drawing lacks): equal tables, equal pictures.
+    std::vector<Uint32> colour_table(int v) const;
+    // A picture with pixels of its own; `pooled` tells whether they come from the arena.
+    Image* blank_image(PixelArena* arena, bool& pooled) const;
+    // A picture on the pixels of `other`, which must outlive it.
+    Image* twin_image(const Image* other) const;
     void paint(const std::vector<Uint32>& table, Image* straight, Image* flipped) const;
 
     // While loading: the colours any recolouring replaces, then the drawing's other
@@ -46,4 +53,9 @@ private:
     static constexpr size_t MAX_PALETTE = 255;
     std::vector<Uint32> palette;
     std::vector<Uint8> colour_index;
+    // Whether the drawing has palette colour k - 1, for each k.
+    std::vector<bool> in_drawing;
+    // The colour table of each variant made so far whose pixels can be shared (from the
+    // arena, which outlives the sprite); empty for the others.
+    std::vector<std::vector<Uint32>> shareable;
 };

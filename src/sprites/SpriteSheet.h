@@ -36,6 +36,8 @@ public:
     static Coord loading_marker_position(int n, int screen_width);
 
 private:
+    // Top-left corner of the marker as drawn (mirrored) at step n.
+    static Coord loading_marker_corner(int n, int screen_width);
     static void draw_loading_screen(int n);
     static void load_agents();
     static void load_base();

@@ -7,6 +7,7 @@
 #include "core/Graphics.h"
 #include "core/Image.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "core/Utility.h"
 #include "level/Level.h"
 #include "sprites/Animation.h"
@@ -34,7 +35,7 @@ Coord operator+(Coord a, Coord b) {
 
 // Half the drops go in front of the fighters, half behind.
 void put_either(Particle* p) {
-    if (std::rand() % 2 == 0)
+    if (Random::next() % 2 == 0)
         p->put_foreground();
     else
         p->put_background();
@@ -42,11 +43,11 @@ void put_either(Particle* p) {
 
 // Velocity of one drop of a spray; every recipe draws the angle before the speed.
 Coord spray_velocity(int angle, int spread, int low, int high) {
-    const double theta = Utility::randAngle(angle - spread, angle + spread);
+    const int degrees = Utility::randDegrees(angle - spread, angle + spread);
     // A range of speeds must not be empty; callers always give high > low.
     const int range = 3 * (high - low);
-    const int r = range > 0 ? std::rand() % range - low : -low;
-    return polar(r, theta);
+    const int r = range > 0 ? Random::next() % range - low : -low;
+    return Utility::polar(degrees, r);
 }
 
 struct GibletPart {
@@ -68,7 +69,7 @@ void Effect::blood(Coord at, int angle, int spread, int low, int high, int count
     for (int i = 0; i < count; ++i) {
         Particle* drop = new Particle(at, spray_velocity(angle, spread, low, high), 1);
         drop->add_terminal_velocity(20);
-        drop->make_pixel(Pixel::make(105 + std::rand() % 150, 0, 0));
+        drop->make_pixel(Pixel::make(105 + Random::next() % 150, 0, 0));
         put_either(drop);
     }
 }
@@ -77,14 +78,14 @@ void Effect::meat(Coord at, int angle, int spread, int low, int high, int count)
     for (int i = 0; i < count; ++i) {
         Particle* piece = new Particle(at, spray_velocity(angle, spread, low, high), 1);
         piece->add_terminal_velocity(20);
-        piece->make_sprite(SpriteSheet::base[MEAT_IMAGE + std::rand() % MEAT_KINDS]);
+        piece->make_sprite(SpriteSheet::base[MEAT_IMAGE + Random::next() % MEAT_KINDS]);
         put_either(piece);
     }
 }
 
 void Effect::giblets(Agent* a) {
     for (const GibletPart& part : GIBLET_PARTS) {
-        const int s = -(std::rand() % 15);
+        const int s = -(Random::next() % 15);
         const double theta = Utility::randAngle(part.angle_low, part.angle_high);
         Particle* body = new Particle(a->pos + part.offset, polar(s, theta), 1);
         body->add_bounce();
@@ -103,7 +104,7 @@ void Effect::bolt_hit(Coord at) {
 }
 
 void Effect::hellfire(int x) {
-    const int rise = -(std::rand() % 15) - 10;
+    const int rise = -(Random::next() % 15) - 10;
     Particle* flame = new Particle(Coord(x, Level::FLOOR_HEIGHT), Coord(0, rise), 1);
     // A negative limit: once slowed down the flame keeps rising at 5 pixels a frame.
     flame->add_terminal_velocity(-5);
@@ -113,10 +114,10 @@ void Effect::hellfire(int x) {
 
 void Effect::stomp(int x) {
     for (int dx = -50; dx <= 50; dx += 25) {
-        const int rise = -14 - std::rand() % 11;
+        const int rise = -14 - Random::next() % 11;
         Particle* rock = new Particle(Coord(x + dx, Level::FLOOR_HEIGHT + 3), Coord(0, rise), 3);
-        rock->add_terminal_velocity(1 + std::rand() % 2);
-        rock->make_sprite(SpriteSheet::base[RUBBLE_IMAGE + std::rand() % 4]);
+        rock->add_terminal_velocity(1 + Random::next() % 2);
+        rock->make_sprite(SpriteSheet::base[RUBBLE_IMAGE + Random::next() % 4]);
         rock->put_foreground();
     }
 }
@@ -131,13 +132,13 @@ void Effect::water_spray(Coord at) {
     const Coord chest(at.x, at.y - CHEST_HEIGHT);
     for (int i = 0; i < 150; ++i) {
         const double theta = Utility::randAngle(0, 360);
-        const int d = 5 + std::rand() % 35;
-        const int s = 1 + std::rand() % 2;
+        const int d = 5 + Random::next() % 35;
+        const int s = 1 + Random::next() % 2;
         Particle* drop = new Particle(chest + polar(d, theta), polar(s, theta) + Coord(0, -5), 1);
-        const int c = 130 + std::rand() % 125;
+        const int c = 130 + Random::next() % 125;
         drop->make_pixel(Pixel::make(c, c, 255));
         // 0 means the drop lives until it leaves the screen.
-        drop->add_lifespan(std::rand() % 80);
+        drop->add_lifespan(Random::next() % 80);
         drop->put_foreground();
     }
 }
@@ -146,22 +147,22 @@ void Effect::teleport(Coord at) {
     const Coord chest(at.x, at.y - CHEST_HEIGHT);
     for (int i = 0; i < 30; ++i) {
         const double theta = Utility::randAngle(0, 360);
-        const int d = 1 + std::rand() % 11;
-        const int s = 1 + std::rand() % 4;
+        const int d = 1 + Random::next() % 11;
+        const int s = 1 + Random::next() % 4;
         Particle* puff = new Particle(chest + polar(d, theta), polar(s, theta), 0);
         // Puffs start up to three pictures in, so that they do not all pulse together.
         Frame* start = Animation::cloud;
         for (int chance = 0; chance < 3; ++chance)
-            if (std::rand() % 3 == 0) start = start->peek_next();
+            if (Random::next() % 3 == 0) start = start->peek_next();
         puff->make_animation(start);
         puff->put_foreground();
     }
 }
 
 void Effect::leaf() {
-    if (std::rand() % 30000 == 0) return;
-    const int y = Level::FLOOR_HEIGHT - std::rand() % 200;
-    const int vx = -8 - std::rand() % 10;
+    if (Random::next() % 30000 == 0) return;
+    const int y = Level::FLOOR_HEIGHT - Random::next() % 200;
+    const int vx = -8 - Random::next() % 10;
     Particle* leaf = new Particle(Coord(Graphics::screen->w() - 1, y), Coord(vx, 3), 0);
     leaf->add_jitter(Coord(0, 1));
     // Leaves join their tumble at different turns, chosen by height rather than a new draw.
@@ -173,10 +174,10 @@ void Effect::leaf() {
 }
 
 void Effect::snow() {
-    if (std::rand() % 300 == 0) return;
-    const int x = std::rand() % (Graphics::screen->w() + 1000) - 500;
+    if (Random::next() % 300 == 0) return;
+    const int x = Random::next() % (Graphics::screen->w() + 1000) - 500;
     Particle* flake = new Particle(Coord(x, 0), Coord(0, 0), 1);
-    flake->add_terminal_velocity(8 + std::rand() % 3);
+    flake->add_terminal_velocity(8 + Random::next() % 3);
     // Flakes drift far off the sides; their lifespan alone ends them.
     flake->add_lifespan(Graphics::screen->h() / 8);
     flake->persist();
@@ -185,9 +186,9 @@ void Effect::snow() {
 }
 
 void Effect::rain() {
-    if (std::rand() % 80 == 0) return;
-    const int x = std::rand() % (Graphics::screen->w() + 200) - 100;
-    const int vy = 20 + std::rand() % 40;
+    if (Random::next() % 80 == 0) return;
+    const int x = Random::next() % (Graphics::screen->w() + 200) - 100;
+    const int vy = 20 + Random::next() % 40;
     Particle* drop = new Particle(Coord(x, 0), Coord(0, vy), 0);
     drop->make_sprite(SpriteSheet::base[RAIN_IMAGE]);
     drop->put_foreground();

@@ -19,7 +19,7 @@ class Effect {
     static void lightning(Coord from, Coord to, int count, int a, int b);
     static void water_spray(Coord at);
     static void teleport(Coord at);
-    // Speeds are rand() mod (3 * (high - low)) - low; high must exceed low.
+    // Speeds are Random::next() mod (3 * (high - low)) - low; high must exceed low.
     static void blood(Coord at, int angle, int spread, int low, int high, int count);
     static void meat(Coord at, int angle, int spread, int low, int high, int count);
 };

@@ -5,6 +5,7 @@
 
 #include "core/Graphics.h"
 #include "core/Pixel.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "sprites/Frame.h"
 #include "sprites/Sprite.h"
@@ -13,9 +14,9 @@ ThingDB Particle::background;
 ThingDB Particle::foreground;
 
 Particle::Particle(Coord pos, Coord vel, int gravity)
-    : Thing(pos, vel), gravity(gravity), x_drag(0), terminal_velocity(0), lifespan(0),
-      dies_offscreen(true), bounce(false), anim_counter(0), pixel(Pixel::transparent),
-      animation(nullptr), sprite(nullptr), flipped(false) {}
+    : Thing(pos, vel), dies_offscreen(true), bounce(false), flipped(false), gravity(gravity),
+      x_drag(0), terminal_velocity(0), lifespan(0), anim_counter(0), pixel(Pixel::transparent),
+      animation(nullptr), sprite(nullptr) {}
 
 // Never destroyed: the static lists destroy their particles at exit, after any pool
 // object of this file would be gone.
@@ -80,8 +81,10 @@ void Particle::run() {
 }
 
 int Particle::noise(int amplitude) {
-    const int n = std::rand() % (2 * amplitude + 1) - amplitude;
-    return std::clamp(n, -MAX_NOISE, MAX_NOISE);
+    const int r = Random::next();
+    // Most particles do not jitter; r % 1 is 0 without a division.
+    if (amplitude == 0) return 0;
+    return std::clamp(r % (2 * amplitude + 1) - amplitude, -MAX_NOISE, MAX_NOISE);
 }
 
 // Both random numbers are drawn every frame, even without jitter, so that the sequence
@@ -125,7 +128,7 @@ void Particle::draw() {
     if (sprite) {
         sprite->draw(pos, flipped);
     } else if (pixel != Pixel::transparent) {
-        Graphics::screen->draw_box(pos, Coord(2, 2), pixel);
+        Graphics::screen->draw_dot(pos, pixel);
     } else if (animation) {
         animation->draw(this, flipped);
         advance_animation();

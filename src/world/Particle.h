@@ -49,6 +49,11 @@ public:
     // Frames each picture of a plain animation is shown, by its number on the base sheet.
     static int hold_time(int sprite_index);
 
+    // The three flags first: they fill the room Thing leaves after `alive`, which keeps a
+    // particle at 80 bytes (half a million live at once in the worst frame).
+    bool dies_offscreen;
+    bool bounce;
+    bool flipped;
     int gravity;
     Coord jitter;
     int x_drag;
@@ -56,14 +61,11 @@ public:
     int terminal_velocity;
     // Frames left to live; 0 means unlimited.
     int lifespan;
-    bool dies_offscreen;
-    bool bounce;
     int anim_counter;
     // Pixel::transparent means no dot.
     Uint32 pixel;
     Frame* animation;
     Sprite* sprite;
-    bool flipped;
 
     // Run and drawn before the agents.
     static ThingDB background;

@@ -1,6 +1,6 @@
 #include "world/Thing.h"
 
-#include <cstdlib>
+#include "core/Random.h"
 
 Thing::Thing() : alive(true) {}
 Thing::Thing(Coord pos) : pos(pos), alive(true) {}
@@ -9,12 +9,17 @@ Thing::~Thing() = default;
 
 void Thing::run() {}
 
-void Thing::kill() { alive = false; }
+unsigned long Thing::kills = 0;
+
+void Thing::kill() {
+    alive = false;
+    ++kills;
+}
 
 void Thing::slow_x(int amount, int chance) {
     if (chance < 1) chance = 1;
     for (int i = amount; i >= 1; --i) {
-        if (std::rand() % chance != 0) continue;
+        if (Random::next() % chance != 0) continue;
         if (vel.x >= -i && vel.x <= i)
             vel.x = 0;
         else

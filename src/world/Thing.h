@@ -19,5 +19,10 @@ public:
 
     Coord pos;
     Coord vel;
+    // A Thing in a list is cleared only through kill(): lists count the kills to learn who
+    // died in a frame.
     bool alive;
+
+    // Every kill() so far.
+    static unsigned long kills;
 };

@@ -8,24 +8,33 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/support/game_window.bash"
 
 start_display
-start_game
+# The loading takes a fraction of a second, less than one photograph: the game is held
+# still from the moment it starts loading, and let go a little between photographs.
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+(cd "$data" && exec "$game") >"$tmp/log" 2>"$tmp/err" &
+game_pid=$!
+loading=$'^\t\tLoading sprite sheets...$'
+for _ in $(seq 3000); do grep -q "$loading" "$tmp/log" && break; sleep 0.005; done
+kill -STOP "$game_pid"
+grep -q "$loading" "$tmp/log" || fail "no \"Loading sprite sheets...\" one level inside \"Initialising all subsystems...\""
+window=$(xdotool search --name '^Ironvale II$' | head -n 1)
+[ -n "$window" ] || fail "no window titled 'Ironvale II' while loading"
 
-# Photographs until the loading is over; a photograph taken after "Done." may already
-# show the menu, so only those taken before it count. Loading is quicker than a
-# photograph, so the game runs in short steps and stands still while it is photographed.
+# A photograph taken after "Done." may already show the menu, so only those taken before
+# it count.
 shots=0
-for _ in $(seq 1000); do
-  kill -STOP "$game_pid"
-  if grep -q $'^\t\tLoading sprite sheets...$' "$tmp/log"; then
-    grep -q $'^\t\t\tDone.$' "$tmp/log" && break
-    import -window "$window" "$tmp/shot$shots.png" 2>/dev/null || break
-    shots=$((shots + 1))
-  fi
+for _ in $(seq 300); do
+  grep -q $'^\t\t\tDone.$' "$tmp/log" && break
+  import -window "$window" "$tmp/shot$shots.png" 2>/dev/null || break
+  shots=$((shots + 1))
   kill -CONT "$game_pid"
   sleep 0.01
+  kill -STOP "$game_pid"
 done
 kill -CONT "$game_pid"
-grep -q $'^\t\t\tDone.$' "$tmp/log" || fail "no \"Done.\" one level inside \"Loading sprite sheets...\""
+wait_for_line $'\t\t\tDone.' 600 || fail "no \"Done.\" one level inside \"Loading sprite sheets...\""
 
 # The marker is 32 rows high from y = 400; its left edge is the first column that is not black.
 positions=()

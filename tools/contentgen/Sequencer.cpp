@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "Loudness.h"
 #include "Reverb.h"
 #include "Rng.h"
 
@@ -12,10 +13,8 @@ namespace contentgen {
 namespace {
 // Release and reverb tails longer than this are not heard again at the loop's start.
 constexpr double TAIL_SECONDS = 4.0;
-// Every piece is brought to about the same loudness, its peaks kept below the ceiling.
-constexpr float PEAK = 0.72f;
-constexpr float LOUDNESS = 0.11f;
-constexpr float CEILING = 0.82f;
+// The most a quiet piece is lifted to reach the music's loudness.
+constexpr float MOST_GAIN = 2.5f;
 
 float midi_hz(int midi) { return 440.0f * std::pow(2.0f, (midi - 69) / 12.0f); }
 
@@ -225,14 +224,15 @@ void Sequencer::mix_part(Wave& mix, const std::vector<Note>& notes, const Part& 
 }
 
 void Sequencer::match_loudness(Wave& mix) {
-    mix.normalise(PEAK);
-    // Plucked pieces have sharp peaks and would sound quieter than the rest: lift them and
-    // round off the few peaks that then stand out.
+    // Every piece is brought to the same loudness. Music has sharp peaks (plucks and drum
+    // strokes) far above its body: they are rounded off below the ceiling.
+    const float ceiling = Loudness::MUSIC_CEILING;
+    mix.normalise(ceiling);
     const float rms = mix.rms();
-    if (rms <= 0.0f || rms >= LOUDNESS) return;
-    const float gain = std::min(LOUDNESS / rms, 1.6f);
+    if (rms <= 0.0f) return;
+    const float gain = std::min(Loudness::MUSIC_RMS / rms, MOST_GAIN);
     for (std::vector<float>* channel : {&mix.left, &mix.right})
-        for (float& x : *channel) x = CEILING * std::tanh(x * gain / CEILING);
+        for (float& x : *channel) x = ceiling * std::tanh(x * gain / ceiling);
 }
 
 Wave Sequencer::render(const Composition& piece) {

@@ -314,8 +314,7 @@ Wave wind(std::uint64_t seed, const SoundEffects::Params& p) {
     w.add_mono(Mono(l.begin() + static_cast<long>(settle), l.end()), 0, 1.0f, -0.7f);
     w.add_mono(Mono(r.begin() + static_cast<long>(settle), r.end()), 0, 1.0f, 0.7f);
     w.crossfade_loop(static_cast<std::size_t>(p.c * Wave::RATE));
-    // Ambience sits under the action: quieter than the one-shot effects.
-    w.normalise(0.4f);
+    w.normalise(0.7f);
     return w;
 }
 
@@ -350,8 +349,7 @@ Wave rain(std::uint64_t seed, const SoundEffects::Params& p) {
     w.add_mono(take(seed), 0, 1.0f, -0.6f);
     w.add_mono(take(seed + 31), 0, 1.0f, 0.6f);
     w.crossfade_loop(static_cast<std::size_t>(p.c * Wave::RATE));
-    // Ambience sits under the action: quieter than the one-shot effects.
-    w.normalise(0.4f);
+    w.normalise(0.7f);
     return w;
 }
 
@@ -517,49 +515,50 @@ Wave taunt(std::uint64_t seed, const SoundEffects::Params& p) { return VoiceReci
 }
 
 const std::vector<SoundEffects::Entry>& SoundEffects::table() {
+    using T = Loudness::Tier;
     static const std::vector<Entry> entries = {
-        {"clash1", clash, 101, {2350.0f, 0.6f, 0.6f, nullptr}},
-        {"clash2", clash, 102, {1980.0f, 0.45f, 0.7f, nullptr}},
-        {"clash3", clash, 103, {2700.0f, 0.75f, 0.5f, nullptr}},
-        {"oof1", grunt, 201, {28.0f, 0.85f, 0.4f, "ugh"}},
-        {"oof2", grunt, 202, {10.0f, 0.72f, 0.35f, "oof"}},
-        {"oof3", grunt, 203, {35.0f, 0.9f, 0.4f, "hugh"}},
-        {"oof4", grunt, 204, {15.0f, 0.78f, 0.45f, "argh"}},
-        {"die1", death_cry, 301, {40.0f, 0.7f, 1.3f, "aaaaaarrgh"}},
-        {"die2", death_cry, 302, {30.0f, 0.65f, 1.2f, "nooooooh"}},
-        {"die3", death_cry, 303, {45.0f, 0.72f, 1.1f, "aaaaagh"}},
-        {"jump", jump, 401, {0.0f, 0.0f, 0.3f, "hup"}},
-        {"thud", thud, 402, {0.0f, 0.0f, 0.35f, nullptr}},
-        {"swish1", swish, 501, {2600.0f, 0.6f, 0.28f, nullptr}},
-        {"swish2", swish, 502, {3200.0f, -0.7f, 0.24f, nullptr}},
-        {"swish3", swish, 503, {2200.0f, 0.5f, 0.33f, nullptr}},
-        {"thunder1", thunder, 601, {4.0f, 0.0f, 3.5f, nullptr}},
-        {"thunder2", thunder, 602, {6.0f, 0.0f, 4.5f, nullptr}},
-        {"thunder3", thunder, 603, {3.0f, 0.0f, 2.8f, nullptr}},
-        {"wind", wind, 701, {0.0f, 0.0f, 10.0f, nullptr}},
-        {"rain", rain, 702, {0.0f, 0.0f, 8.0f, nullptr}},
-        {"bolt_hit2", explosion, 801, {0.0f, 0.0f, 0.8f, nullptr}},
-        {"teleport", teleport, 802, {0.0f, 0.0f, 0.75f, nullptr}},
-        {"lightning_charge", lightning_charge, 803, {0.0f, 0.0f, 1.2f, nullptr}},
-        {"lightning_cast", lightning_cast, 804, {0.0f, 0.0f, 0.7f, nullptr}},
-        {"wield", wield, 805, {3100.0f, 0.0f, 0.5f, nullptr}},
-        {"firerain", fire_whoosh, 806, {1800.0f, 1.2f, 1.5f, nullptr}},
-        {"bolt_shot", fire_whoosh, 807, {2500.0f, 0.6f, 0.45f, nullptr}},
-        {"crush", crush, 808, {0.0f, 0.0f, 0.6f, nullptr}},
-        {"boss_taunt1", taunt, 901, {0.8f, 0.6f, 120.0f, "You cannot win."}},
-        {"boss_taunt2", taunt, 902, {0.78f, 0.7f, 115.0f, "Kneel before me!"}},
-        {"boss_taunt3", taunt, 903, {0.82f, 0.6f, 125.0f, "Your blood is mine!"}},
-        {"dismemb1", wet_slash, 1001, {3000.0f, 1.0f, 0.6f, nullptr}},
-        {"dismemb2", wet_slash, 1002, {2400.0f, 1.3f, 0.7f, nullptr}},
-        {"dismemb3", wet_slash, 1003, {3600.0f, 0.9f, 0.5f, nullptr}},
-        {"bodyburst", bodyburst, 1101, {40.0f, 700.0f, 0.8f, nullptr}},
-        {"flame", flame, 1102, {0.0f, 0.0f, 1.0f, nullptr}},
-        {"major_hit", major_hit, 1103, {0.0f, 0.0f, 0.5f, nullptr}},
-        {"child_yell", scream, 1201, {1.3f, 5.0f, 0.9f, "aaaaaaah"}},
-        {"woman_yell", scream, 1202, {1.05f, 3.0f, 1.0f, "aaaaaaiiiii"}},
-        {"deathburst", deathburst, 1301, {0.0f, 0.0f, 1.6f, nullptr}},
-        {"decap2", wet_slash, 1302, {5000.0f, 0.7f, 0.5f, nullptr}},
-        {"splash", splash, 1401, {45.0f, 1200.0f, 0.7f, nullptr}},
+        {"clash1", clash, 101, {2350.0f, 0.6f, 0.6f, nullptr}, T::MEDIUM},
+        {"clash2", clash, 102, {1980.0f, 0.45f, 0.7f, nullptr}, T::MEDIUM},
+        {"clash3", clash, 103, {2700.0f, 0.75f, 0.5f, nullptr}, T::MEDIUM},
+        {"oof1", grunt, 201, {28.0f, 0.85f, 0.4f, "ugh"}, T::MEDIUM},
+        {"oof2", grunt, 202, {10.0f, 0.72f, 0.35f, "oof"}, T::MEDIUM},
+        {"oof3", grunt, 203, {35.0f, 0.9f, 0.4f, "hugh"}, T::MEDIUM},
+        {"oof4", grunt, 204, {15.0f, 0.78f, 0.45f, "argh"}, T::MEDIUM},
+        {"die1", death_cry, 301, {40.0f, 0.7f, 1.3f, "aaaaaarrgh"}, T::LOUD},
+        {"die2", death_cry, 302, {30.0f, 0.65f, 1.2f, "nooooooh"}, T::LOUD},
+        {"die3", death_cry, 303, {45.0f, 0.72f, 1.1f, "aaaaagh"}, T::LOUD},
+        {"jump", jump, 401, {0.0f, 0.0f, 0.3f, "hup"}, T::SOFT},
+        {"thud", thud, 402, {0.0f, 0.0f, 0.35f, nullptr}, T::SOFT},
+        {"swish1", swish, 501, {2600.0f, 0.6f, 0.28f, nullptr}, T::SOFT},
+        {"swish2", swish, 502, {3200.0f, -0.7f, 0.24f, nullptr}, T::SOFT},
+        {"swish3", swish, 503, {2200.0f, 0.5f, 0.33f, nullptr}, T::SOFT},
+        {"thunder1", thunder, 601, {4.0f, 0.0f, 3.5f, nullptr}, T::LOUD},
+        {"thunder2", thunder, 602, {6.0f, 0.0f, 4.5f, nullptr}, T::LOUD},
+        {"thunder3", thunder, 603, {3.0f, 0.0f, 2.8f, nullptr}, T::LOUD},
+        {"wind", wind, 701, {0.0f, 0.0f, 10.0f, nullptr}, T::AMBIENT},
+        {"rain", rain, 702, {0.0f, 0.0f, 8.0f, nullptr}, T::AMBIENT},
+        {"bolt_hit2", explosion, 801, {0.0f, 0.0f, 0.8f, nullptr}, T::LOUD},
+        {"teleport", teleport, 802, {0.0f, 0.0f, 0.75f, nullptr}, T::MEDIUM},
+        {"lightning_charge", lightning_charge, 803, {0.0f, 0.0f, 1.2f, nullptr}, T::MEDIUM},
+        {"lightning_cast", lightning_cast, 804, {0.0f, 0.0f, 0.7f, nullptr}, T::LOUD},
+        {"wield", wield, 805, {3100.0f, 0.0f, 0.5f, nullptr}, T::MEDIUM},
+        {"firerain", fire_whoosh, 806, {1800.0f, 1.2f, 1.5f, nullptr}, T::MEDIUM},
+        {"bolt_shot", fire_whoosh, 807, {2500.0f, 0.6f, 0.45f, nullptr}, T::MEDIUM},
+        {"crush", crush, 808, {0.0f, 0.0f, 0.6f, nullptr}, T::LOUD},
+        {"boss_taunt1", taunt, 901, {0.8f, 0.6f, 120.0f, "You cannot win."}, T::VOICE},
+        {"boss_taunt2", taunt, 902, {0.78f, 0.7f, 115.0f, "Kneel before me!"}, T::VOICE},
+        {"boss_taunt3", taunt, 903, {0.82f, 0.6f, 125.0f, "Your blood is mine!"}, T::VOICE},
+        {"dismemb1", wet_slash, 1001, {3000.0f, 1.0f, 0.6f, nullptr}, T::MEDIUM},
+        {"dismemb2", wet_slash, 1002, {2400.0f, 1.3f, 0.7f, nullptr}, T::MEDIUM},
+        {"dismemb3", wet_slash, 1003, {3600.0f, 0.9f, 0.5f, nullptr}, T::MEDIUM},
+        {"bodyburst", bodyburst, 1101, {40.0f, 700.0f, 0.8f, nullptr}, T::LOUD},
+        {"flame", flame, 1102, {0.0f, 0.0f, 1.0f, nullptr}, T::SOFT},
+        {"major_hit", major_hit, 1103, {0.0f, 0.0f, 0.5f, nullptr}, T::LOUD},
+        {"child_yell", scream, 1201, {1.3f, 5.0f, 0.9f, "aaaaaaah"}, T::LOUD},
+        {"woman_yell", scream, 1202, {1.05f, 3.0f, 1.0f, "aaaaaaiiiii"}, T::LOUD},
+        {"deathburst", deathburst, 1301, {0.0f, 0.0f, 1.6f, nullptr}, T::LOUD},
+        {"decap2", wet_slash, 1302, {5000.0f, 0.7f, 0.5f, nullptr}, T::MEDIUM},
+        {"splash", splash, 1401, {45.0f, 1200.0f, 0.7f, nullptr}, T::MEDIUM},
     };
     return entries;
 }
@@ -569,7 +568,8 @@ Wave SoundEffects::make(const Entry& entry) { return entry.recipe(entry.seed, en
 bool SoundEffects::write_all(const std::string& folder) {
     int serial = 1000;
     for (const Entry& entry : table()) {
-        const Wave wave = make(entry);
+        Wave wave = make(entry);
+        Loudness::apply(wave, entry.tier);
         if (!OggWriter::write(folder + "/sfx/" + entry.name + ".ogg", wave, serial++, 0.4f)) return false;
     }
     return true;

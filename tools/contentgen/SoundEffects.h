@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "Loudness.h"
 #include "Wave.h"
 
 namespace contentgen {
@@ -20,11 +21,13 @@ public:
         Recipe recipe;
         std::uint64_t seed;
         Params params;
+        Loudness::Tier tier;  // how loud it is written (Loudness)
     };
 
     static const std::vector<Entry>& table();
+    // The recipe's sound, at its own full level.
     static Wave make(const Entry& entry);
-    // Renders and encodes every effect into `folder`/sfx/.
+    // Renders every effect, brings it to its tier's loudness and encodes it into `folder`/sfx/.
     static bool write_all(const std::string& folder);
 };
 }

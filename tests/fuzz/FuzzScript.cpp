@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FuzzWorld.h"
+#include "core/Random.h"
 #include "level/Level.h"
 #include "world/Particle.h"
 
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!FuzzWorld::write(FuzzWorld::folder + "level.txt", data, size)) return 0;
     // Every input starts from the generator's first number, as the game does.
-    std::srand(1);
+    Random::seed(1);
     Level* level = new Level();
     try {
         level->runScript(FuzzWorld::folder, "level.txt");

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FuzzWorld.h"
+#include "core/Random.h"
 #include "level/Story.h"
 
 namespace {
@@ -64,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::error_code ignored;
     std::filesystem::remove_all("Stories", ignored);
     write_catalogue(split(data, size, '\0'));
-    std::srand(1);
+    Random::seed(1);
     try {
         Story::start();
         for (size_t i = 0; i < Story::stories.size() && i < PLAYED; ++i) {

@@ -12,6 +12,8 @@
 #include "combat/Attack.h"
 #include "combat/Combos.h"
 #include "core/Error.h"
+#include "core/EventSource.h"
+#include "core/Events.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
 #include "core/Sound.h"
@@ -26,7 +28,31 @@ std::string FuzzWorld::folder;
 std::string FuzzWorld::data;
 
 namespace {
-SDL_Event key_press() {
+// Answers every page and speech at once, the same way every run, instead of waiting for a
+// player: a wait gets the answer key, and so does every second poll, so that a loop which
+// takes events until none is pending still ends.
+class Answering : public EventSource {
+  public:
+    Answering() : keyboard(SDLK_LAST, 0) {}
+    bool poll(SDL_Event& event) override {
+        pressed = !pressed;
+        if (pressed) event = key_press();
+        return pressed;
+    }
+    bool wait(SDL_Event& event) override {
+        event = key_press();
+        return true;
+    }
+    bool discard() override { return false; }
+    const Uint8* keys() override { return keyboard.data(); }
+
+  private:
+    static SDL_Event key_press();
+    bool pressed = false;
+    std::vector<Uint8> keyboard;
+};
+
+SDL_Event Answering::key_press() {
     SDL_Event event = {};
     event.type = SDL_KEYDOWN;
     event.key.type = SDL_KEYDOWN;
@@ -81,21 +107,6 @@ void end_game() {
 }
 } // namespace
 
-// The game takes its window events through these two; a fuzz target answers them itself,
-// at once and the same way every run, instead of waiting for a player.
-int SDL_WaitEvent(SDL_Event* event) {
-    if (event) *event = key_press();
-    return 1;
-}
-
-int SDL_PollEvent(SDL_Event* event) {
-    // A key press on every second poll: a loop that discards pending events still ends.
-    static bool pressed = false;
-    pressed = !pressed;
-    if (pressed && event) *event = key_press();
-    return pressed ? 1 : 0;
-}
-
 // The display's wrapper, which SDL keeps for as long as the process lives. Without frame
 // pointers in SDL, its stack names only the library (the game's own leaks show in its code).
 extern "C" const char* __lsan_default_suppressions() {
@@ -135,6 +146,8 @@ void FuzzWorld::start_game() {
     Agent::start();
     Particle::start();
     Attack::start();
+    static Answering answering;
+    Events::use(&answering);
     std::atexit(end_game);
 }
 
