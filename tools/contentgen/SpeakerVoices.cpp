@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Biquad.h"
+#include "Loudness.h"
 #include "Noise.h"
 #include "OnePole.h"
 #include "Reverb.h"
@@ -100,8 +101,8 @@ Wave SpeakerVoices::say(const Speaker& speaker, const std::string& words, std::u
         room.apply(w, speaker.wet, 0.4);
     }
     w.fade_edges(0.004, 0.25);
-    // A little below the effects: noisy voices (the whisper) overshoot once encoded.
-    w.normalise(0.65f);
+    // Words are as loud as every other voice of the game, whatever the character's shaping.
+    Loudness::apply(w, Loudness::Tier::VOICE);
     return w;
 }
 }

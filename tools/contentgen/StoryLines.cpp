@@ -67,13 +67,8 @@ bool read_text(const fs::path& path, std::string& text) {
 
 bool speak_story(const fs::path& story, const fs::path& out) {
     const fs::path lines_file = story / StoryLines::FILE_NAME;
-    std::string text;
-    if (!read_text(lines_file, text)) {
-        std::fprintf(stderr, "contentgen: cannot read %s\n", lines_file.c_str());
-        return false;
-    }
     std::vector<std::string> errors;
-    const std::vector<StoryLines::Line> lines = StoryLines::parse(text, errors);
+    const std::vector<StoryLines::Line> lines = StoryLines::read(story.string(), errors);
     for (const std::string& e : errors) std::fprintf(stderr, "%s:%s\n", lines_file.c_str(), e.c_str());
     if (!errors.empty()) return false;
     bool ok = true;
@@ -139,6 +134,15 @@ std::vector<StoryLines::Line> StoryLines::parse(const std::string& text, std::ve
         }
     }
     return lines;
+}
+
+std::vector<StoryLines::Line> StoryLines::read(const std::string& story_folder, std::vector<std::string>& errors) {
+    std::string text;
+    if (!read_text(fs::path(story_folder) / FILE_NAME, text)) {
+        errors.push_back(" cannot be read");
+        return {};
+    }
+    return parse(text, errors);
 }
 
 bool StoryLines::write_all(const std::string& stories_source, const std::string& data_folder) {

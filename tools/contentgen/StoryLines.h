@@ -25,6 +25,8 @@ public:
 
     // The lines of a lines file's text; what is wrong goes to `errors` as "LINE: message".
     static std::vector<Line> parse(const std::string& text, std::vector<std::string>& errors);
+    // The lines of the lines file in `story_folder`, its faults in `errors` as for parse.
+    static std::vector<Line> read(const std::string& story_folder, std::vector<std::string>& errors);
     // Speaks the lines of every story under `stories_source` into
     // `data_folder`/Stories/<story>/. False, with the reasons printed, on any mistake.
     static bool write_all(const std::string& stories_source, const std::string& data_folder);
