@@ -1,8 +1,12 @@
 # Copies the committed data folder into the assembled one. A player's saved progress
-# ("save.txt") already present in the destination is kept, never overwritten.
+# ("save.txt") already present in the destination is kept, never overwritten. A story's
+# lines.txt stays behind: the generator has spoken it into sound files.
 file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
 foreach(f ${files})
   get_filename_component(name ${f} NAME)
+  if(name STREQUAL "lines.txt")
+    continue()
+  endif()
   if(name STREQUAL "save.txt" AND EXISTS ${DEST}/${f})
     continue()
   endif()

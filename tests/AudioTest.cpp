@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "SpokenLines.h"
+#include "StoryLines.h"
 
 namespace {
 const std::string DATA = IRONVALE_DATA_DIR;
@@ -154,29 +154,30 @@ TEST(Music, EveryTrackDecodesLongEnoughAndLoops) {
     }
 }
 
-TEST(SpokenLines, EveryLineListedIsSpokenIntoItsLevelFolder) {
-    const std::string source = IRONVALE_SOURCE_DIR;
-    const std::vector<std::string> files =
-        contentgen::SpokenLines::files(source + "/tools/contentgen/lines");
-    ASSERT_FALSE(files.empty());
-    for (const std::string& path : files) {
-        std::vector<contentgen::SpokenLine> lines;
-        std::string error;
-        ASSERT_TRUE(contentgen::SpokenLines::read(path, lines, error)) << error;
-        const std::string story = std::filesystem::path(path).stem().string();
-        for (const contentgen::SpokenLine& line : lines) {
-            const std::string level = "/Stories/" + story + "/" + line.level;
-            SCOPED_TRACE(level + "/" + line.file);
-            EXPECT_TRUE(std::ifstream(source + "/data" + level + "/level.txt").good())
+TEST(StoryLines, EveryLineListedIsSpokenIntoItsLevelFolder) {
+    const std::filesystem::path stories = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories";
+    int listed = 0;
+    for (const auto& story : std::filesystem::directory_iterator(stories)) {
+        if (!std::filesystem::exists(story.path() / contentgen::StoryLines::FILE_NAME)) continue;
+        std::vector<std::string> errors;
+        const auto lines = contentgen::StoryLines::read(story.path().string(), errors);
+        EXPECT_TRUE(errors.empty()) << story.path() << errors.front();
+        for (const contentgen::StoryLines::Line& line : lines) {
+            const std::string file = "/Stories/" + story.path().filename().string() + "/" + line.file;
+            SCOPED_TRACE(file);
+            const std::string level = file.substr(0, file.rfind('/'));
+            EXPECT_TRUE(std::ifstream(stories.parent_path().string() + level + "/level.txt").good())
                 << "no such level in the story";
-            const Decoded d = decode(DATA + level + "/" + line.file);
+            const Decoded d = decode(DATA + file);
             ASSERT_TRUE(d.ok);
             EXPECT_TRUE(d.rate == 22050 && d.channels == 2);
             EXPECT_GT(d.seconds(), 0.3);
-            EXPECT_GT(rms(d.left, 0, d.left.size()), 0.03f);
+            EXPECT_GT(rms(d.left, 0, d.left.size()), 0.03f) << "nearly silent";
             EXPECT_LT(peak(d), 0.97f) << "reaches full scale";
+            ++listed;
         }
     }
+    EXPECT_GT(listed, 0);
 }
 
 TEST(Texts, StringsHaveTheThirteenInterfaceLines) {

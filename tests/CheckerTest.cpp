@@ -152,4 +152,11 @@ TEST(Checker, PassesAStoryInOrder) {
     const Outcome run = check("--werror");
     EXPECT_EQ(run.output, "ironvale_check: 0 errors, 0 warnings\n");
     EXPECT_EQ(run.status, 0);
+    // The small story leaves most of the language unused, and --coverage names only that.
+    const std::string covered = check("--coverage").output;
+    EXPECT_NE(covered.find("index.txt: warning: no story uses the command SATAN\n"),
+              std::string::npos);
+    EXPECT_NE(covered.find("no story uses the controller AI_Boss2\n"), std::string::npos);
+    EXPECT_EQ(covered.find("the command AGENT\n"), std::string::npos);
+    EXPECT_EQ(covered.find("the controller AI_Mk1\n"), std::string::npos);
 }

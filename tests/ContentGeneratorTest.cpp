@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "SpokenLines.h"
+#include "StoryLines.h"
 
 namespace fs = std::filesystem;
 
@@ -24,17 +24,17 @@ std::string read_file(const fs::path& path) {
 TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
     const fs::path out = fs::temp_directory_path() / ("ironvale_again_" + std::to_string(getpid()));
     fs::remove_all(out);
-    const std::string lines = std::string(IRONVALE_SOURCE_DIR) + "/tools/contentgen/lines";
+    const std::string stories = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories";
     const std::string generator = std::string("\"") + IRONVALE_CONTENTGEN_BINARY + "\" ";
     ASSERT_EQ(0, std::system((generator + "\"" + out.string() + "\" > /dev/null").c_str()));
-    ASSERT_EQ(0, std::system((generator + "--lines \"" + lines + "\" \"" + out.string() +
+    ASSERT_EQ(0, std::system((generator + "--lines \"" + stories + "\" \"" + out.string() +
                               "\" > /dev/null").c_str()));
     size_t spoken = 0;
-    for (const std::string& path : contentgen::SpokenLines::files(lines)) {
-        std::vector<contentgen::SpokenLine> listed;
-        std::string error;
-        ASSERT_TRUE(contentgen::SpokenLines::read(path, listed, error)) << error;
-        spoken += listed.size();
+    for (const auto& story : fs::directory_iterator(stories)) {
+        if (!fs::exists(story.path() / contentgen::StoryLines::FILE_NAME)) continue;
+        std::vector<std::string> errors;
+        spoken += contentgen::StoryLines::read(story.path().string(), errors).size();
+        EXPECT_TRUE(errors.empty()) << story.path() << errors.front();
     }
     int pictures = 0, sounds = 0;
     for (const auto& entry : fs::recursive_directory_iterator(out)) {

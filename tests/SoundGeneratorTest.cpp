@@ -11,6 +11,7 @@
 #include "Compositions.h"
 #include "Sequencer.h"
 #include "SoundEffects.h"
+#include "StoryLines.h"
 #include "Wave.h"
 
 using contentgen::Composition;
@@ -19,6 +20,7 @@ using contentgen::Instrument;
 using contentgen::Section;
 using contentgen::Sequencer;
 using contentgen::SoundEffects;
+using contentgen::StoryLines;
 using contentgen::Wave;
 
 TEST(Sequencer, HoldsLengthenNotesAndRestsEndThem) {
@@ -126,4 +128,42 @@ TEST(Voice, ASoundIsTheSameAfterOtherVoicesAndAnyStateOfRand) {
     const Wave again = make("woman_yell");
     ASSERT_GT(first.peak(), 0.5f);
     EXPECT_TRUE(first.left == again.left && first.right == again.right);
+}
+
+// A story's lines file is written by hand: every line must name a sound inside one of the
+// story's level folders, a known speaker and some words, or the build stops and says where.
+TEST(StoryLines, TakesWellFormedLinesAndRefusesTheRestByLine) {
+    const struct {
+        const char* line;
+        const char* error;  // empty: the line is taken
+    } cases[] = {
+        {"Village Duel/taunt.ogg | sellsword | Your head, farmer.", ""},
+        {"  Hell Mouth/a b.ogg|master|So. ", ""},
+        {"/ a comment | hero | words", ""},
+        {"Village Duel/taunt.ogg | hero", "expected"},
+        {"taunt.ogg | hero | Hello.", "Level folder/name.ogg"},
+        {"../escape.ogg | hero | Hello.", "must lie in a level folder"},
+        {"Village Duel/../../x.ogg | hero | Hello.", "Level folder/name.ogg"},
+        {"Village Duel/taunt.wav | hero | Hello.", "must end in .ogg"},
+        {"Village Duel/taunt.ogg | nobody | Hello.", "no speaker is called \"nobody\""},
+        {"Village Duel/taunt.ogg | hero | ", "no words"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> errors;
+        const auto lines = StoryLines::parse(std::string("\n") + c.line + "\n", errors);
+        if (*c.error == 0) {
+            EXPECT_TRUE(errors.empty()) << c.line << ": " << (errors.empty() ? "" : errors[0]);
+            continue;
+        }
+        ASSERT_EQ(errors.size(), 1u) << c.line;
+        EXPECT_EQ(errors[0].rfind("2: ", 0), 0u) << errors[0];
+        EXPECT_NE(errors[0].find(c.error), std::string::npos) << errors[0];
+        EXPECT_TRUE(lines.empty());
+    }
+    std::vector<std::string> errors;
+    const auto twice = StoryLines::parse("A/x.ogg | hero | One.\nA/x.ogg | king | Two.\n", errors);
+    ASSERT_EQ(twice.size(), 1u);
+    EXPECT_EQ(twice[0].speaker, "hero");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("2: A/x.ogg is spoken twice"), std::string::npos);
 }

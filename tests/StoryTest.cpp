@@ -13,6 +13,16 @@
 namespace {
 const std::vector<std::string> FIVE = {"One", "Two", "Three", "Four", "Five"};
 
+// Answers every page and every speech with Tab at once, for as long as it is asked.
+class AnswersAtOnce : public ScriptedEvents {
+  public:
+    AnswersAtOnce() : ScriptedEvents(std::vector<SDL_Event>{}) {}
+    bool poll(SDL_Event& event) override {
+        event = key(SDLK_TAB);
+        return true;
+    }
+};
+
 // Plays a level for one frame, then presses Escape.
 bool play_and_escape(Story* story, int level) {
     ScriptedEvents player{SDLK_ESCAPE};
@@ -263,9 +273,10 @@ TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
 TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
     folder.reset(); // back in the assembled data folder
     const std::string source = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories/";
-    EXPECT_EQ(read(source + "index.txt").back(), 'd') << "no line break after the last name";
+    EXPECT_NE(read(source + "index.txt").back(), '\n') << "no line break after the last name";
     Story::start();
     ASSERT_FALSE(Story::stories.empty());
+    AnswersAtOnce player;
     for (Story* s : Story::stories) {
         EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
         EXPECT_GE(s->levels.size(), 5u);
@@ -275,10 +286,13 @@ TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
             Level* level = new Level();
             level->runScript(dir, "level.txt");
             EXPECT_GT(Agent::agents.size(), 1u) << name;
-            EXPECT_EQ(level->backgrounds.size(), 4u) << name;
+            // Every setting has four layers or five (a sky behind them).
+            EXPECT_GE(level->backgrounds.size(), 4u) << name;
+            EXPECT_LE(level->backgrounds.size(), 5u) << name;
             for (int wave = 1; wave <= level->waves; ++wave)
                 level->runScript(dir, "wave" + std::to_string(wave) + ".txt");
-            level->runScript(dir, "lose.txt");
+            // A duel cannot be lost, so it may have no lose script.
+            if (std::filesystem::exists(dir + "lose.txt")) level->runScript(dir, "lose.txt");
             for (int frame = 0; frame < 20; ++frame)
                 level->update();
             delete level;

@@ -124,8 +124,8 @@ bool LevelFacts::versus() const {
     return two_player && (teams.size() < 2 || teams[0] != teams[1]);
 }
 
-ScriptChecker::ScriptChecker(Report& report, LevelFacts& facts, std::string dir)
-    : report(report), facts(facts), dir(std::move(dir)) {}
+ScriptChecker::ScriptChecker(Report& report, LevelFacts& facts, Coverage& coverage, std::string dir)
+    : report(report), facts(facts), coverage(coverage), dir(std::move(dir)) {}
 
 std::string ScriptChecker::nearest(const std::string& word, const std::vector<std::string>& names) {
     for (const std::string& name : names)
@@ -179,6 +179,7 @@ void ScriptChecker::unknown_command(const std::string& line) {
 
 bool ScriptChecker::command(const Command& c) {
     const int at = line_number;
+    coverage.command(c.keyword);
     std::vector<int> numbers;
     int id = -1;
     int team = 0;
@@ -256,6 +257,8 @@ void ScriptChecker::text(const Arg& arg, const std::string& text, int at) {
         if (std::find(names.begin(), names.end(), text) == names.end())
             error(at, "unknown controller " + quoted(text) + did_you_mean(nearest(text, names)) +
                           ": the agent gets AI_Dummy, which does nothing");
+        else
+            coverage.controller(text);
         break;
     }
     case LevelScript::SOUND:

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Coverage.h"
 #include "Report.h"
 #include "level/LevelScript.h"
 
@@ -31,7 +32,7 @@ struct LevelFacts {
 // table, and reports every line the game would refuse, misread or stop on.
 class ScriptChecker {
   public:
-    ScriptChecker(Report& report, LevelFacts& facts, std::string dir);
+    ScriptChecker(Report& report, LevelFacts& facts, Coverage& coverage, std::string dir);
 
     // Checks dir + file, in the order the game would run it; false when it does not exist.
     bool check(const std::string& file);
@@ -62,6 +63,7 @@ class ScriptChecker {
 
     Report& report;
     LevelFacts& facts;
+    Coverage& coverage;
     std::string dir;
     std::string path;
     FileIn* in = nullptr;

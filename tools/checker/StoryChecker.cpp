@@ -64,7 +64,8 @@ std::set<long> wave_numbers(const std::string& dir) {
 }
 } // namespace
 
-StoryChecker::StoryChecker(Report& report) : report(report) {}
+StoryChecker::StoryChecker(Report& report, Coverage& coverage)
+    : report(report), coverage(coverage) {}
 
 void StoryChecker::check(const std::vector<std::string>& only) {
     if (!exists(INDEX, false)) {
@@ -125,7 +126,7 @@ void StoryChecker::check_level(const std::string& story, const TextFit::Line& le
     }
     if (exists(dir + "intro.txt", false)) check_intro(dir + "intro.txt");
     LevelFacts facts;
-    ScriptChecker scripts(report, facts, dir);
+    ScriptChecker scripts(report, facts, coverage, dir);
     scripts.check("level.txt");
     check_waves(dir, facts, scripts);
     // Lost at any point, so after any wave: every agent of the level may exist.

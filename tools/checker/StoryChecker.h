@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Coverage.h"
 #include "Report.h"
 #include "ScriptChecker.h"
 #include "TextFit.h"
@@ -11,7 +12,7 @@
 // they come and lose.txt. Paths are relative to the data folder, the working folder.
 class StoryChecker {
   public:
-    explicit StoryChecker(Report& report);
+    StoryChecker(Report& report, Coverage& coverage);
 
     // Every story of the catalogue, or only those named in `only`.
     void check(const std::vector<std::string>& only);
@@ -27,4 +28,5 @@ class StoryChecker {
     void judge(const std::string& path, const LevelFacts& facts);
 
     Report& report;
+    Coverage& coverage;
 };

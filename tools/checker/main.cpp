@@ -1,6 +1,6 @@
 // ironvale_check: reads the story catalogue and every level script of a data folder the way
 // the game reads them, without playing, and reports every mistake like a compiler.
-// Usage: ironvale_check [--werror] DATA_FOLDER [STORY ...]
+// Usage: ironvale_check [--werror] [--coverage] DATA_FOLDER [STORY ...]
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <unistd.h>
@@ -20,8 +20,10 @@
 
 namespace {
 const char* const USAGE =
-    "usage: ironvale_check [--werror] DATA_FOLDER [STORY ...]\n"
+    "usage: ironvale_check [--werror] [--coverage] DATA_FOLDER [STORY ...]\n"
     "Checks the stories of a data folder (all, or those named) without playing them.\n"
+    "With --coverage, also warns about every script command and every controller that\n"
+    "none of the checked stories uses.\n"
     "Exits with 1 when it finds an error (with --werror, also a warning), else 0.\n";
 
 std::string plural(int n, const char* word) {
@@ -31,12 +33,15 @@ std::string plural(int n, const char* word) {
 
 int main(int argc, char** argv) {
     bool werror = false;
+    bool coverage_wanted = false;
     std::string data;
     std::vector<std::string> stories;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--werror") {
             werror = true;
+        } else if (arg == "--coverage") {
+            coverage_wanted = true;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(USAGE, stdout);
             return 0;
@@ -73,7 +78,9 @@ int main(int argc, char** argv) {
         TextMaker::start();
     else
         report.error("simfang.ttf", 0, "the game's font is missing: no text is measured");
-    StoryChecker(report).check(stories);
+    Coverage coverage;
+    StoryChecker(report, coverage).check(stories);
+    if (coverage_wanted) coverage.report_unused(report);
     std::printf("ironvale_check: %s, %s\n", plural(report.errors(), "error").c_str(),
                 plural(report.warnings(), "warning").c_str());
 

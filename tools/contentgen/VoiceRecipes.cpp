@@ -121,32 +121,4 @@ Wave VoiceRecipes::taunt(std::uint64_t seed, const SoundEffects::Params& p) {
     w.normalise(0.7f);
     return w;
 }
-
-Wave VoiceRecipes::line(std::uint64_t seed, const std::string& words, const Speaker& who) {
-    Mono s = Voice::speak(words, who.voice);
-    if (s.empty()) return Wave();
-    Shaping::trim(s, 0.005f);
-    if (who.speed != 1.0f) s = Shaping::warp(s, who.speed, who.speed);
-    if (who.twin > 0.0f) {
-        const Mono twin = Shaping::warp(s, 0.97f, 0.97f);
-        s.resize(twin.size(), 0.0f);
-        for (std::size_t i = 0; i < twin.size(); ++i) s[i] += twin[i] * who.twin;
-    }
-    if (who.breath > 0.0f) add_breath(s, seed, who.breath);
-    filter(s, Biquad::Kind::HIGHPASS, who.low_cut, 0.7f);
-    filter(s, Biquad::Kind::LOWPASS, who.high_cut, 0.7f);
-    if (who.drive > 1.0f) {
-        Shaping::normalise(s, 1.0f);
-        Shaping::saturate(s, who.drive);
-    }
-    Wave w;
-    w.add_mono(s, 0, 1.0f, 0.0f);
-    if (who.wet > 0.0f) {
-        // Enough of the room's tail to hear it die away.
-        Reverb room(who.room, 0.45f, 0.8f);
-        room.apply(w, who.wet, 0.3 + 0.4 * who.room);
-    }
-    w.fade_edges(0.004, 0.15);
-    return w;
-}
 }

@@ -1,9 +1,7 @@
 #pragma once
 #include <cstdint>
-#include <string>
 
 #include "SoundEffects.h"
-#include "Speakers.h"
 
 namespace contentgen {
 // Recipes for the human sounds: espeak-ng speaks a syllable or a few words, then the recipe
@@ -18,7 +16,5 @@ public:
     static Wave scream(std::uint64_t seed, const SoundEffects::Params& p);
     // a = speed factor, b = reverb amount, c = espeak rate in words a minute.
     static Wave taunt(std::uint64_t seed, const SoundEffects::Params& p);
-    // A story's spoken line in the speaker's voice; empty when espeak-ng failed.
-    static Wave line(std::uint64_t seed, const std::string& words, const Speaker& speaker);
 };
 }
