@@ -22,9 +22,10 @@ const char* const Demo::CONTROLLER = "AI_Mk3";
 size_t Demo::turn = 0;
 
 namespace {
-// Levels that show well, by folder name: different settings and weathers, scripts that
-// neither wait on a page nor hold the fight for speeches.
-const char* const SHOWN[] = {"Castle Gate", "Forest Road", "Snowfield", "Hell Mouth"};
+// Levels that show well, by folder name: different settings, weathers and times of day, and
+// fights that start soon (the demo turns pages and ends spoken lines at once).
+const char* const SHOWN[] = {"Castle Gate", "The Drowned Fen", "Snowfield", "The King's Tourney",
+                             "Forest Road", "Hell Mouth"};
 // Without any of them, this many levels from the start of the first story.
 const size_t FALLBACK_LEVELS = 3;
 // A level plays at most three minutes, then shows its end for four seconds.
