@@ -85,11 +85,18 @@ TEST_F(BossTest, TheBossTauntsAtMostOnce) {
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(BossTest, TheBossWalksOnWithoutAnEnemy) {
+TEST_F(BossTest, WithoutAnEnemyTheBossWalksOnAndAPenultimateDoesNothing) {
     Agent* boss = fighter(300, 2, false);
     BossProbe ai(boss, false);
     ai.run();
     EXPECT_EQ(boss->input, AgentInput::FORWARD);
+    Agent* other = fighter(600, 2, false, 20);
+    PenultimateProbe penultimate(other, false);
+    other->state = STUN;
+    penultimate.run();
+    EXPECT_EQ(penultimate.phase, 0);
+    EXPECT_EQ(other->state, STUN);
+    EXPECT_TRUE(other->input.empty());
 }
 
 // ---- AI_Penultimate
@@ -170,16 +177,6 @@ TEST_F(BossTest, APenultimateBurstsApartAfterDeath) {
     }
     // One flash per body part besides the first deathburst.
     EXPECT_EQ(count(Particle::foreground), 7);
-}
-
-TEST_F(BossTest, APenultimateWithoutAnEnemyDoesNothing) {
-    Agent* boss = fighter(300, 2, false, 20);
-    PenultimateProbe ai(boss, false);
-    boss->state = STUN;
-    ai.run();
-    EXPECT_EQ(ai.phase, 0);
-    EXPECT_EQ(boss->state, STUN);
-    EXPECT_TRUE(boss->input.empty());
 }
 
 // ---- AI_Boss2
@@ -307,21 +304,6 @@ TEST_F(BossTest, Boss2StormFlashesTheSkyAndRaisesBloodPeasants) {
         EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[i]), nullptr);
         EXPECT_EQ(AI::AI_list[i]->agent, peasants[i]);
     }
-}
-
-TEST_F(BossTest, APeasantRaisedDuringThePassRunsInTheSamePass) {
-    Agent* boss = fighter(300, 2, false, 50);
-    fighter(700, 1, true);
-    Boss2Probe* ai = new Boss2Probe(boss, true);
-    ai->stage = 341;
-    size_t listed = 1;
-    for (int i = 0; i < 40000 && listed == 1; ++i) {
-        AI::run_all();
-        listed = AI::AI_list.size();
-    }
-    ASSERT_GT(listed, 1u);
-    // Ran: it found its enemy.
-    EXPECT_NE(AI::AI_list.back()->enemy, nullptr);
 }
 
 TEST_F(BossTest, Boss2FallsAndTheSkyFadesBackToGrey) {

@@ -60,24 +60,32 @@ AgentInput step_of(const Agent* a, const ComboLog& combo) {
 
 // ---- the players
 
-TEST_F(ControllersTest, FirstPlayerArrowsFollowTheFacing) {
-    Agent* me = fighter(300, 1, false);
-    AI_P1 p1(me, false);
-    hold(SDLK_UP);
-    hold(SDLK_DOWN);
-    hold(SDLK_LEFT);
-    hold(SDLK_RIGHT);
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput(true, true, true, true, false));
-
-    release(SDLK_UP);
-    release(SDLK_DOWN);
-    release(SDLK_LEFT);
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-    me->facing_left = true;
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+// The first player's arrows and the second player's letters follow the facing; the second
+// player swings at once and ignores the first player's keys.
+TEST_F(ControllersTest, PlayersKeysFollowTheFacing) {
+    const struct {
+        bool second, facing_left;
+        std::vector<SDLKey> held;
+        AgentInput expected;
+    } cases[] = {
+        {false, false, {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT},
+         AgentInput(true, true, true, true, false)},
+        {false, false, {SDLK_RIGHT}, AgentInput::FORWARD},
+        {false, true, {SDLK_RIGHT}, AgentInput::BACKWARD},
+        {true, true, {SDLK_f}, AgentInput::ATTACK},
+        {true, true, {SDLK_a, SDLK_w}, AgentInput(true, false, true, false, false)},
+        {true, true, {SDLK_d, SDLK_s}, AgentInput(false, true, false, true, false)},
+        {true, true, {SDLK_SPACE, SDLK_LEFT}, AgentInput()},
+    };
+    for (const auto& c : cases) {
+        keys.assign(SDLK_LAST, 0);
+        for (SDLKey k : c.held) hold(k);
+        Agent* me = fighter(300, 1, c.facing_left);
+        AI* player = c.second ? static_cast<AI*>(new AI_P2(me, false)) : new AI_P1(me, false);
+        player->run();
+        EXPECT_EQ(me->input, c.expected) << c.second << " " << c.held[0];
+        delete player;
+    }
 }
 
 TEST_F(ControllersTest, FirstPlayerTurningAboutSwapsTheArrowsOnTheNextFrame) {
@@ -122,31 +130,6 @@ TEST_F(ControllersTest, SpaceHeldThroughCreationSwingsOnlyAfterARelease) {
     EXPECT_FALSE(me->input.attack);
 }
 
-TEST_F(ControllersTest, SecondPlayerUsesLettersAndSwingsAtOnce) {
-    Agent* me = fighter(300, 1, true);
-    hold(SDLK_f);
-    AI_P2 p2(me, false);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput::ATTACK);
-    release(SDLK_f);
-    hold(SDLK_a);
-    hold(SDLK_w);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-    release(SDLK_a);
-    release(SDLK_w);
-    hold(SDLK_d);
-    hold(SDLK_s);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput(false, true, false, true, false));
-    // The first player's keys mean nothing to it.
-    keys.assign(SDLK_LAST, 0);
-    hold(SDLK_SPACE);
-    hold(SDLK_LEFT);
-    p2.run();
-    EXPECT_TRUE(me->input.empty());
-}
-
 TEST_F(ControllersTest, PlayersWithoutASampledKeyboardPressNothing) {
     Agent* me = fighter(300, 1, false);
     AI_P1 p1(me, false);
@@ -161,58 +144,26 @@ TEST_F(ControllersTest, PlayersWithoutASampledKeyboardPressNothing) {
 
 // ---- the factory
 
-TEST_F(ControllersTest, TheFactoryMakesEveryNamedClass) {
+// Every name makes the class of that name (as the compiler mangles it), listed;
+// an unknown name is logged and answered with a dummy, which an unlisted caller owns.
+TEST_F(ControllersTest, TheFactoryMakesTheNamedClassOrALoggedDummy) {
     Agent* me = fighter(300, 2, false);
-    const std::vector<std::pair<std::string, const std::type_info*>> table = {
-        {"AI_P1", &typeid(AI_P1)},
-        {"AI_P2", &typeid(AI_P2)},
-        {"AI_Mk1", &typeid(AI_Mk1)},
-        {"AI_Mk2", &typeid(AI_Mk2)},
-        {"AI_Mk3", &typeid(AI_Mk3)},
-        {"AI_MeleeBolter", &typeid(AI_MeleeBolter)},
-        {"AI_Stationary", &typeid(AI_Stationary)},
-        {"AI_Bolter", &typeid(AI_Bolter)},
-        {"AI_FastBolter", &typeid(AI_FastBolter)},
-        {"AI_Panicked", &typeid(AI_Panicked)},
-        {"AI_Teleporter", &typeid(AI_Teleporter)},
-        {"AI_Dummy", &typeid(AI_Dummy)},
-        {"AI_Mage", &typeid(AI_Mage)},
-        {"AI_Boss", &typeid(AI_Boss)},
-        {"AI_Boss2", &typeid(AI_Boss2)},
-        {"AI_Vader", &typeid(AI_Vader)},
-        {"AI_Peasant", &typeid(AI_Peasant)},
-        {"AI_Penultimate", &typeid(AI_Penultimate)},
-        {"AI_Summoner", &typeid(AI_Summoner)},
-        {"AI_PeasantBoss", &typeid(AI_PeasantBoss)},
-        {"AI_Pitfighter", &typeid(AI_Pitfighter)},
-        {"AI_Duelist", &typeid(AI_Duelist)},
-    };
-    for (const auto& entry : table) {
-        AI* made = AI::make_AI(entry.first, me, true);
-        ASSERT_NE(made, nullptr);
-        EXPECT_EQ(typeid(*made), *entry.second) << entry.first;
+    const std::vector<std::string> names = AI::controller_names();
+    EXPECT_EQ(names.size(), 22u);
+    for (const std::string& name : names) {
+        AI* made = AI::make_AI(name, me, true);
+        EXPECT_EQ(typeid(*made).name(), std::to_string(name.size()) + name);
         EXPECT_EQ(made->agent, me);
         EXPECT_EQ(AI::AI_list.back(), made);
     }
-    EXPECT_EQ(AI::AI_list.size(), table.size());
-}
+    EXPECT_EQ(AI::AI_list.size(), names.size());
 
-TEST_F(ControllersTest, AnUnknownNameIsLoggedAndAnsweredWithADummy) {
-    Agent* me = fighter(300, 2, false);
     testing::internal::CaptureStdout();
-    AI* made = AI::make_AI("ai_mk1", me, true);
+    AI* loose = AI::make_AI("ai_mk1", me, false);
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("Invalid AI: ai_mk1"), std::string::npos) << log;
-    EXPECT_EQ(typeid(*made), typeid(AI_Dummy));
-    ASSERT_EQ(AI::AI_list.size(), 1u);
-    EXPECT_EQ(AI::AI_list[0], made);
-
-    // Unlisted, the caller owns it.
-    testing::internal::CaptureStdout();
-    AI* loose = AI::make_AI("", me, false);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Invalid AI: "), std::string::npos);
     EXPECT_EQ(typeid(*loose), typeid(AI_Dummy));
-    EXPECT_EQ(AI::AI_list.size(), 1u);
+    EXPECT_EQ(AI::AI_list.size(), names.size());
     delete loose;
 }
 
@@ -327,25 +278,20 @@ TEST_F(ControllersTest, AVaderNeverCompletesASpecialMove) {
     EXPECT_TRUE(foe_teleported);
 }
 
-TEST_F(ControllersTest, ASummonerSummonsAtOnceOnlyWhileAlive) {
+// A fresh summoner summons at once, only while alive, and waits 150 frames after each summoning.
+TEST_F(ControllersTest, ASummonerSummonsAtOnceWhileAliveThenWaits) {
     Agent* me = fighter(300, 2, false);
     fighter(600, 1, true);
-    AI_Summoner summoner(me, false);
     me->alive = false;
-    summoner.run();
+    AI_Summoner dead(me, false);
+    dead.run();
     EXPECT_NE(me->input, step_of(me, Combos::SUMMON));
     EXPECT_TRUE(me->input.forward);
 
-    AI_Summoner fresh(me, false);
     me->alive = true;
-    fresh.run();
-    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
-}
-
-TEST_F(ControllersTest, ASummonerWaitsAfterEachSummoning) {
-    Agent* me = fighter(300, 2, false);
-    fighter(600, 1, true);
     AI_Summoner summoner(me, false);
+    summoner.run();
+    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
     Frame* summoning_picture = Animation::summoning->next;
     ASSERT_EQ(summoning_picture->sprite_index, 96);
     me->frame = summoning_picture;
@@ -482,17 +428,6 @@ TEST_F(ControllersTest, APitfighterJumpsBackIntoThePit) {
     me->pos.y = FLOOR;
     fighter_ai.run();
     EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-}
-
-TEST_F(ControllersTest, ASummonedWaterCreatureIsDrivenByThePass) {
-    Agent* caster = fighter(300, 3, false);
-    fighter(500, 1, true);
-    new Attack(ATK_SUMMON, caster, caster->pos);
-    ASSERT_EQ(AI::AI_list.size(), 1u);
-    Agent* creature = Agent::agents.back();
-    AI::run_all();
-    EXPECT_EQ(AI::AI_list[0]->enemy, Agent::agents[1]);
-    EXPECT_EQ(creature->team, 3);
 }
 
 } // namespace
