@@ -15,10 +15,6 @@
 
 namespace {
 
-Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
-    return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, Level::FLOOR_HEIGHT), team, facing_left);
-}
-
 // Runs the attack list `frames` times, as the level does once a frame.
 void run_attacks(int frames) {
     for (int i = 0; i < frames; ++i)

@@ -53,9 +53,6 @@ class BossTest : public CombatWorld {
         AI::kill_all();
         CombatWorld::TearDown();
     }
-    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
-        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, FLOOR), team, facing_left);
-    }
     static int blood_sword_count() { return static_cast<int>(attacks(ATK_BLOOD_SWORD).size()); }
 };
 

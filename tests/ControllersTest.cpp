@@ -38,9 +38,6 @@ class ControllersTest : public CombatWorld {
         CombatWorld::TearDown();
     }
 
-    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
-        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, FLOOR), team, facing_left);
-    }
     void hold(SDLKey key) { keys[key] = 1; }
     void release(SDLKey key) { keys[key] = 0; }
 
