@@ -269,8 +269,11 @@ TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
     EXPECT_EQ(Mix_Volume(2, -1), 79) << "and keeps the crowded ones softer";
 }
 
-// A machine without a sound device still plays, in silence.
+// A machine without a sound device still plays, in silence. The child starts afresh: forked
+// from a process whose earlier tests left threads behind, it could crash.
 TEST(SoundStart, WithoutASoundDeviceTheGamePlaysSilent) {
+    const std::string style = GTEST_FLAG_GET(death_test_style);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             route_log_to_stderr();
@@ -282,6 +285,7 @@ TEST(SoundStart, WithoutASoundDeviceTheGamePlaysSilent) {
             std::exit(Mix_QuerySpec(&rate, &format, &channels) == 1 && rate == 22050 ? 0 : 3);
         },
         ::testing::ExitedWithCode(0), "Sound: No sound device .*; playing silent");
+    GTEST_FLAG_SET(death_test_style, style);
 }
 
 // A halt while music, a loop and effects play ends with its message and status 1 every time:
