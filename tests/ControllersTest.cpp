@@ -185,22 +185,50 @@ TEST_F(ControllersTest, PlayersAreHandedToTheComputerInTheirPlaces) {
 
 // ---- simple computer controllers
 
-TEST_F(ControllersTest, ADummyOnlyTurnsOrKeepsWalking) {
-    Agent* me = fighter(300, 2, false);
-    AI_Dummy dummy(me, false);
-    dummy.run();
-    EXPECT_TRUE(me->input.empty());
-    me->set_state(WALK);
-    dummy.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-
-    me->set_state(IDLE);
-    fighter(200, 1, false); // behind it
-    dummy.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
-    me->facing_left = true;
-    dummy.run();
-    EXPECT_TRUE(me->input.empty());
+// What a simple controller presses in one situation: its fighter (of team 2) at x, raised
+// above the floor by `above`, facing left or not and in a state, with or without an enemy.
+TEST_F(ControllersTest, SimpleControllersInEachSituation) {
+    const AgentInput JUMP_ON(true, false, true, false, false);
+    const AgentInput BOLT_STEP(true, true, true, true, true); // stands for the bolt's step
+    const struct {
+        const char* controller;
+        int x, above;
+        bool facing_left;
+        AgentState state;
+        int foe_x; // 0: no enemy
+        AgentInput input;
+    } cases[] = {
+        {"AI_Dummy", 300, 0, false, IDLE, 0, AgentInput()},
+        {"AI_Dummy", 300, 0, false, WALK, 0, AgentInput::FORWARD},
+        {"AI_Dummy", 300, 0, false, IDLE, 200, AgentInput::BACKWARD},
+        {"AI_Dummy", 300, 0, true, IDLE, 200, AgentInput()},
+        // A panicked fighter watches from afar and flees up close.
+        {"AI_Panicked", 300, 0, true, IDLE, 900, AgentInput(false, false, true, true, false)},
+        {"AI_Panicked", 300, 0, false, IDLE, 900, AgentInput()},
+        {"AI_Panicked", 300, 0, false, IDLE, 500, AgentInput::FORWARD},
+        // A fast bolter bolts from afar, unless bolting, and slashes up close.
+        {"AI_FastBolter", 300, 0, false, IDLE, 500, BOLT_STEP},
+        {"AI_FastBolter", 300, 0, false, BOLT, 500, AgentInput()},
+        {"AI_FastBolter", 300, 0, false, IDLE, 370, AgentInput::ATTACK},
+        // Outside the pit a pit fighter turns towards it, jumps back in, and waits in the air.
+        {"AI_Pitfighter", 600, 0, false, IDLE, 400, AgentInput::BACKWARD},
+        {"AI_Pitfighter", 600, 0, true, IDLE, 400, JUMP_ON},
+        {"AI_Pitfighter", 600, 100, true, IDLE, 400, AgentInput()},
+        {"AI_Pitfighter", 200, 0, false, IDLE, 400, JUMP_ON},
+    };
+    for (const auto& c : cases) {
+        Agent* me = fighter(c.x, 2, c.facing_left);
+        me->pos.y -= c.above;
+        if (c.state != IDLE) me->set_state(c.state);
+        if (c.foe_x) fighter(c.foe_x, 1, true);
+        AI* controller = AI::make_AI(c.controller, me, false);
+        controller->run();
+        const AgentInput expected = c.input == BOLT_STEP ? step_of(me, Combos::FIREBOLT) : c.input;
+        EXPECT_FALSE(c.input == BOLT_STEP && expected.empty());
+        EXPECT_EQ(me->input, expected) << c.controller << " at " << c.x << " foe " << c.foe_x;
+        delete controller;
+        Agent::delete_all();
+    }
 }
 
 TEST_F(ControllersTest, AStationaryFighterNeverMovesButTurnsAndSlashes) {
@@ -223,36 +251,6 @@ TEST_F(ControllersTest, AStationaryFighterNeverMovesButTurnsAndSlashes) {
     EXPECT_TRUE(slashed);
     EXPECT_FALSE(lunged);
     EXPECT_LT(foe->hp, 1000);
-}
-
-TEST_F(ControllersTest, APanickedFighterWatchesFromAfarAndFleesUpClose) {
-    Agent* me = fighter(300, 2, true);
-    Agent* foe = fighter(900, 1, true);
-    AI_Panicked panicked(me, false);
-    panicked.run();
-    EXPECT_EQ(me->input, AgentInput(false, false, true, true, false));
-    me->facing_left = false;
-    panicked.run();
-    EXPECT_TRUE(me->input.empty());
-    foe->pos.x = 500;
-    panicked.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-}
-
-TEST_F(ControllersTest, AFastBolterBoltsFromAfarAndSlashesUpClose) {
-    Agent* me = fighter(300, 2, false);
-    Agent* foe = fighter(500, 1, true);
-    AI_FastBolter bolter(me, false);
-    bolter.run();
-    EXPECT_EQ(me->input, step_of(me, Combos::FIREBOLT));
-    EXPECT_FALSE(me->input.empty());
-    me->set_state(BOLT);
-    bolter.run();
-    EXPECT_TRUE(me->input.empty());
-    me->set_state(IDLE);
-    foe->pos.x = 370;
-    bolter.run();
-    EXPECT_EQ(me->input, AgentInput::ATTACK);
 }
 
 TEST_F(ControllersTest, AVaderNeverCompletesASpecialMove) {
@@ -403,28 +401,6 @@ TEST_F(ControllersTest, AMageHealsOneHitPointEvery25FramesWhileAlive) {
     for (int i = 0; i < 100; ++i)
         mage.run();
     EXPECT_EQ(me->hp, 13);
-}
-
-TEST_F(ControllersTest, APitfighterJumpsBackIntoThePit) {
-    Agent* me = fighter(600, 2, false);
-    fighter(400, 1, true);
-    AI_Pitfighter fighter_ai(me, false);
-    // Outside the pit, facing away from its centre: turn.
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
-    // Facing it: jump back in.
-    me->facing_left = true;
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-    // In the air it waits to land.
-    me->pos.y = FLOOR - 100;
-    fighter_ai.run();
-    EXPECT_TRUE(me->input.empty());
-    me->pos.x = 200;
-    me->facing_left = false;
-    me->pos.y = FLOOR;
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
 }
 
 } // namespace
