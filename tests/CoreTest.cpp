@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/Clock.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Random.h"
@@ -77,6 +78,37 @@ TEST(Utility, RandomAngles) {
         EXPECT_GE(a, 10 - 1e-9);
         EXPECT_LE(a, 19 + 1e-9);
     }
+}
+
+// The limits themselves are kept; what is changed is logged.
+TEST(Utility, ClampKeepsTheLimitsAndLogsWhatItChanges) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Utility::clamp(7, 7, "x"), 7);
+    EXPECT_EQ(Utility::clamp(-7, 7, "x"), -7);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Utility::clamp(8, 7, "HEAL hp"), 7);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "HEAL hp 8 is out of range; using 7\n");
+}
+
+// Held time is left out of the rules' clock; holding twice is once, and releasing a clock
+// that is not held changes nothing.
+TEST(Clock, HeldTimeIsLeftOut) {
+    Clock::count_frames();
+    const Uint32 start = Clock::now();
+    Clock::release();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + Clock::FRAME_MS);
+    Clock::hold();
+    Clock::advance();
+    Clock::hold();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + Clock::FRAME_MS);
+    Clock::release();
+    Clock::release();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + 2 * Clock::FRAME_MS);
+    Clock::count_real();
 }
 
 TEST(Utility, DistancesAreTruncated) {
