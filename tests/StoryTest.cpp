@@ -241,6 +241,35 @@ TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
     EXPECT_EQ(verdict, Referee::WON);
 }
 
+TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
+    folder.reset(); // back in the assembled data folder
+    const std::string source = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories/";
+    EXPECT_EQ(read(source + "index.txt").back(), 'd') << "no line break after the last name";
+    Story::start();
+    ASSERT_FALSE(Story::stories.empty());
+    for (Story* s : Story::stories) {
+        EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
+        EXPECT_GE(s->levels.size(), 5u);
+        for (const std::string& name : s->levels) {
+            const std::string dir = "Stories/" + s->name + "/" + name + "/";
+            testing::internal::CaptureStdout();
+            Level* level = new Level();
+            level->runScript(dir, "level.txt");
+            EXPECT_GT(Agent::agents.size(), 1u) << name;
+            EXPECT_EQ(level->backgrounds.size(), 4u) << name;
+            for (int wave = 1; wave <= level->waves; ++wave)
+                level->runScript(dir, "wave" + std::to_string(wave) + ".txt");
+            level->runScript(dir, "lose.txt");
+            for (int frame = 0; frame < 20; ++frame)
+                level->update();
+            delete level;
+            const std::string log = testing::internal::GetCapturedStdout();
+            for (const char* complaint : {"INVALID", "Invalid", "Error", "Expected", "Failed", "Failure"})
+                EXPECT_EQ(log.find(complaint), std::string::npos) << name << ": " << log;
+        }
+    }
+}
+
 TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
     write_index("S");
     write_story("S", {"Held"}, "0");
