@@ -109,66 +109,54 @@ TEST_F(AIBaseTest, RunFindsTheNearestEnemyAndProjectsBothEightFramesAhead) {
     EXPECT_EQ(ai.distance, 263);
 }
 
+// Facing away, the simple mode turns; the smart one jumps to turn when the gap is under 401.
 TEST_F(AIBaseTest, FaceEnemyTurnsOrJumpsByModeAndGroundDistance) {
-    Agent* me = fighter(Coord(100, FLOOR), 1, true);
+    const struct {
+        bool facing_left;
+        int foe_x, mode;
+        bool acts;
+        AgentInput input;
+    } cases[] = {{true, 500, AI::SMART, true, AgentInput::UP},
+                 {true, 501, AI::SMART, true, AgentInput::BACKWARD},
+                 {true, 150, AI::DUMB, true, AgentInput::BACKWARD},
+                 {false, 150, AI::DUMB, false, AgentInput()},
+                 {false, 150, AI::SMART, false, AgentInput()}};
+    Agent* me = fighter(Coord(100, FLOOR), 1);
     Agent* foe = fighter(Coord(500, FLOOR), 2);
     Probe ai(me, false);
-    ai.run();
-    EXPECT_TRUE(ai.face_enemy(AI::SMART));
-    EXPECT_TRUE(me->input.up);
-    EXPECT_FALSE(me->input.backward);
-
-    foe->pos.x = 501;
-    ai.run();
-    EXPECT_TRUE(ai.face_enemy(AI::SMART));
-    EXPECT_TRUE(me->input.backward);
-    EXPECT_FALSE(me->input.up);
-
-    foe->pos.x = 150;
-    ai.run();
-    EXPECT_TRUE(ai.face_enemy(AI::DUMB));
-    EXPECT_TRUE(me->input.backward);
-
-    me->facing_left = false;
-    ai.run();
-    EXPECT_FALSE(ai.face_enemy(AI::DUMB));
-    EXPECT_FALSE(ai.face_enemy(AI::SMART));
-    EXPECT_TRUE(me->input.empty());
+    for (const auto& c : cases) {
+        me->facing_left = c.facing_left;
+        foe->pos.x = c.foe_x;
+        ai.run();
+        EXPECT_EQ(ai.face_enemy(c.mode), c.acts) << c.foe_x;
+        EXPECT_EQ(me->input, c.input) << c.foe_x;
+    }
 }
 
+// Within 50 and moving in the air it stomps; moving, it jumps; standing, it walks on; beyond
+// 200 it does nothing.
 TEST_F(AIBaseTest, UseStompByHorizontalDistanceMotionAndHeight) {
+    const struct {
+        int my_y, my_vel_x, foe_x;
+        bool acts, stomps;
+        AgentInput input;
+    } cases[] = {{400, 3, 150, true, true, AgentInput()},
+                 {400, 3, 151, true, false, AgentInput::UP},
+                 {400, 3, 301, false, false, AgentInput()},
+                 {400, 0, 300, true, false, AgentInput::FORWARD},
+                 {FLOOR, 3, 150, true, false, AgentInput::UP}};
     Agent* me = fighter(Coord(100, 400), 1);
     Agent* foe = fighter(Coord(150, FLOOR), 2);
     Probe ai(me, false);
-    me->vel.x = 3;
-    ai.run();
-    const AgentInput stomp = step_of(me, Combos::STOMP);
-    EXPECT_TRUE(ai.use_stomp());
-    EXPECT_EQ(me->input, stomp);
-
-    foe->pos.x = 151;
-    ai.run();
-    EXPECT_TRUE(ai.use_stomp());
-    EXPECT_EQ(me->input, AgentInput::UP);
-
-    foe->pos.x = 301;
-    ai.run();
-    EXPECT_FALSE(ai.use_stomp());
-    EXPECT_TRUE(me->input.empty());
-
-    foe->pos.x = 300;
-    me->vel.x = 0;
-    ai.run();
-    EXPECT_TRUE(ai.use_stomp());
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-
-    // Close, moving but on the ground: jump first.
-    foe->pos.x = 150;
-    me->pos.y = FLOOR;
-    me->vel.x = 3;
-    ai.run();
-    EXPECT_TRUE(ai.use_stomp());
-    EXPECT_EQ(me->input, AgentInput::UP);
+    for (const auto& c : cases) {
+        me->pos.y = c.my_y;
+        me->vel.x = c.my_vel_x;
+        foe->pos.x = c.foe_x;
+        ai.run();
+        const AgentInput expected = c.stomps ? step_of(me, Combos::STOMP) : c.input;
+        EXPECT_EQ(ai.use_stomp(), c.acts) << c.foe_x;
+        EXPECT_EQ(me->input, expected) << c.foe_x;
+    }
 }
 
 TEST_F(AIBaseTest, UseLightningStrikesOnlyWhenTheLandingTakes31To39Frames) {
@@ -231,20 +219,18 @@ TEST_F(AIBaseTest, SafeJudgesTheBoltsHeightAndWhoseBoltsCount) {
 }
 
 TEST_F(AIBaseTest, LightningSafeNeedsRoomAndNoBoltNearby) {
+    // Enemy's x, an enemy bolt's x (0: none), safe.
+    const int cases[][3] = {{401, 0, 1}, {400, 0, 0}, {1000, 601, 1}, {1000, 600, 0}};
     Agent* me = fighter(Coord(100, FLOOR), 1);
     Agent* foe = fighter(Coord(401, FLOOR), 2);
     Probe ai(me, false);
-    ai.run();
-    EXPECT_TRUE(ai.lightning_safe());
-    foe->pos.x = 400;
-    ai.run();
-    EXPECT_FALSE(ai.lightning_safe());
-    foe->pos.x = 1000;
-    ai.run();
-    new Attack(ATK_FIREBOLT, foe, Coord(601, FLOOR));
-    EXPECT_TRUE(ai.lightning_safe());
-    new Attack(ATK_FIREBOLT, foe, Coord(600, FLOOR));
-    EXPECT_FALSE(ai.lightning_safe());
+    for (const auto& c : cases) {
+        Attack::DB.clear();
+        foe->pos.x = c[0];
+        if (c[1]) new Attack(ATK_FIREBOLT, foe, Coord(c[1], FLOOR));
+        ai.run();
+        EXPECT_EQ(ai.lightning_safe(), c[2] == 1) << c[0] << " " << c[1];
+    }
 }
 
 TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItStands) {

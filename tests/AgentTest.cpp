@@ -103,7 +103,7 @@ TEST_F(AgentTest, AgentsAtTheSameXAreJiggledNotPushed) {
     }
 }
 
-TEST_F(AgentTest, WoundsStunThenKill) {
+TEST_F(AgentTest, WoundsStunThenKillButNotDuringSpeechesOrOnTheDead) {
     Agent* a = fighter(Coord(300, FLOOR), 2, false, 3);
     a->wound(1, DYING);
     EXPECT_EQ(a->hp, 2);
@@ -114,28 +114,20 @@ TEST_F(AgentTest, WoundsStunThenKill) {
     a->wound(1, DYING);
     EXPECT_EQ(a->state, STUN);
     EXPECT_EQ(a->frame_counter, held) << "a second wound must not restart the stun";
+    Agent::suspend_damage = true;
+    a->wound(5, DYING);
+    EXPECT_EQ(a->hp, 1) << "no wounds during speeches";
+    Agent::suspend_damage = false;
     a->wound(1, DYING);
     EXPECT_EQ(a->hp, 0);
     EXPECT_EQ(a->state, DYING);
     EXPECT_FALSE(a->alive);
     EXPECT_GE(a->state_timer, 1);
     EXPECT_LE(a->state_timer, 2);
-}
-
-TEST_F(AgentTest, WoundsAreIgnoredDuringSpeechesAndOnTheDead) {
-    Agent* a = fighter(Coord(300, FLOOR), 2, false, 3);
-    Agent::suspend_damage = true;
-    a->wound(5, DYING);
-    EXPECT_EQ(a->hp, 3);
-    EXPECT_EQ(a->state, IDLE);
-    Agent::suspend_damage = false;
-
-    a->wound(5, DISMEMBERED);
-    ASSERT_FALSE(a->alive);
     // A second hit in the same frame reaches a corpse: nothing changes, the game goes on.
     a->wound(5, BEHEADED);
-    EXPECT_EQ(a->hp, -2);
-    EXPECT_EQ(a->state, DISMEMBERED);
+    EXPECT_EQ(a->hp, 0);
+    EXPECT_EQ(a->state, DYING);
 }
 
 TEST_F(AgentTest, BloodAndWaterCreaturesBurnAwayWhateverKillsThem) {
@@ -307,20 +299,6 @@ TEST_F(AgentTest, FireboltAndLightningFromTheirCombos) {
         frames(1), ++strike;
     EXPECT_NEAR(strike, 20 + 4, 4);
     EXPECT_EQ(attacks(ATK_LIGHTNING).size(), 1u) << "a held frame spawns no more bolts";
-}
-
-TEST_F(AgentTest, OnlyOneFireShieldAtATime) {
-    Agent* a = fighter(Coord(300, FLOOR), 1, false);
-    const AgentInput shield[] = {AgentInput::BACKWARD, AgentInput::ATTACK, AgentInput::UP};
-    enter(a, {shield[0], shield[1], shield[2]});
-    EXPECT_EQ(a->state, FIRESHIELD);
-    frames(30);
-    EXPECT_EQ(attacks(ATK_FIRESHIELD).size(), 1u);
-    ASSERT_NE(a->state, FIRESHIELD);
-    enter(a, {none(), shield[0], shield[1], shield[2]});
-    EXPECT_NE(a->state, FIRESHIELD);
-    frames(30);
-    EXPECT_EQ(attacks(ATK_FIRESHIELD).size(), 1u);
 }
 
 TEST_F(AgentTest, AirCombosTeleportAndStomp) {

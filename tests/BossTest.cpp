@@ -53,9 +53,6 @@ class BossTest : public CombatWorld {
         AI::kill_all();
         CombatWorld::TearDown();
     }
-    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
-        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, FLOOR), team, facing_left);
-    }
     static int blood_sword_count() { return static_cast<int>(attacks(ATK_BLOOD_SWORD).size()); }
 };
 
@@ -85,11 +82,18 @@ TEST_F(BossTest, TheBossTauntsAtMostOnce) {
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(BossTest, TheBossWalksOnWithoutAnEnemy) {
+TEST_F(BossTest, WithoutAnEnemyTheBossWalksOnAndAPenultimateDoesNothing) {
     Agent* boss = fighter(300, 2, false);
     BossProbe ai(boss, false);
     ai.run();
     EXPECT_EQ(boss->input, AgentInput::FORWARD);
+    Agent* other = fighter(600, 2, false, 20);
+    PenultimateProbe penultimate(other, false);
+    other->state = STUN;
+    penultimate.run();
+    EXPECT_EQ(penultimate.phase, 0);
+    EXPECT_EQ(other->state, STUN);
+    EXPECT_TRUE(other->input.empty());
 }
 
 // ---- AI_Penultimate
@@ -170,16 +174,6 @@ TEST_F(BossTest, APenultimateBurstsApartAfterDeath) {
     }
     // One flash per body part besides the first deathburst.
     EXPECT_EQ(count(Particle::foreground), 7);
-}
-
-TEST_F(BossTest, APenultimateWithoutAnEnemyDoesNothing) {
-    Agent* boss = fighter(300, 2, false, 20);
-    PenultimateProbe ai(boss, false);
-    boss->state = STUN;
-    ai.run();
-    EXPECT_EQ(ai.phase, 0);
-    EXPECT_EQ(boss->state, STUN);
-    EXPECT_TRUE(boss->input.empty());
 }
 
 // ---- AI_Boss2
@@ -307,21 +301,6 @@ TEST_F(BossTest, Boss2StormFlashesTheSkyAndRaisesBloodPeasants) {
         EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[i]), nullptr);
         EXPECT_EQ(AI::AI_list[i]->agent, peasants[i]);
     }
-}
-
-TEST_F(BossTest, APeasantRaisedDuringThePassRunsInTheSamePass) {
-    Agent* boss = fighter(300, 2, false, 50);
-    fighter(700, 1, true);
-    Boss2Probe* ai = new Boss2Probe(boss, true);
-    ai->stage = 341;
-    size_t listed = 1;
-    for (int i = 0; i < 40000 && listed == 1; ++i) {
-        AI::run_all();
-        listed = AI::AI_list.size();
-    }
-    ASSERT_GT(listed, 1u);
-    // Ran: it found its enemy.
-    EXPECT_NE(AI::AI_list.back()->enemy, nullptr);
 }
 
 TEST_F(BossTest, Boss2FallsAndTheSkyFadesBackToGrey) {

@@ -26,21 +26,7 @@ protected:
     }
 };
 
-TEST_F(CombosTest, CombosAreStoredNewestFirst) {
-    // Stored newest first, the rest empty.
-    EXPECT_EQ(Combos::FIREBOLT.entries[0], AgentInput::FORWARD);
-    EXPECT_EQ(Combos::FIREBOLT.entries[1], AgentInput::BACKWARD);
-    EXPECT_EQ(Combos::FIREBOLT.entries[2], AgentInput::DOWN);
-    for (int i = 3; i < ComboLog::LENGTH; ++i) EXPECT_TRUE(Combos::FIREBOLT.entries[i].empty());
-    EXPECT_EQ(Combos::SUMMON.entries[7], AgentInput::DOWN);
-    EXPECT_EQ(Combos::SUMMON.entries[0], AgentInput::BACKWARD);
-
-    // Starting twice builds the same combos, not longer ones.
-    Combos::start();
-    EXPECT_TRUE(Combos::FIREBOLT.entries[3].empty());
-}
-
-TEST_F(CombosTest, PushShiftsAndDropsTheOldest) {
+TEST_F(CombosTest, PushShiftsAndDropsTheOldestAndStartingTwiceBuildsTheSameCombos) {
     ComboLog log;
     EXPECT_TRUE(log.idle);
     for (int i = 0; i < ComboLog::LENGTH; ++i) EXPECT_TRUE(log.entries[i].empty());
@@ -48,24 +34,31 @@ TEST_F(CombosTest, PushShiftsAndDropsTheOldest) {
     for (int i = 0; i < ComboLog::LENGTH; ++i) log.push(AgentInput::DOWN);
     for (int i = 0; i < ComboLog::LENGTH; ++i) EXPECT_EQ(log.entries[i], AgentInput::DOWN);
     EXPECT_TRUE(log.idle);
+    Combos::start();
+    EXPECT_TRUE(Combos::FIREBOLT.entries[3].empty());
 }
 
-TEST_F(CombosTest, SeparatedPressesMatchFirebolt) {
-    ComboLog log;
-    feed(log, {AgentInput::DOWN, NONE, AgentInput::BACKWARD, NONE});
-    EXPECT_FALSE(log.matches(Combos::FIREBOLT));
-    log.update(AgentInput::FORWARD);
-    EXPECT_TRUE(log.matches(Combos::FIREBOLT));
-    EXPECT_FALSE(log.idle);
-}
-
-TEST_F(CombosTest, CleanChangesWithoutPausesMatchFirebolt) {
-    ComboLog log;
-    feed(log, {AgentInput::DOWN, AgentInput::DOWN, AgentInput::BACKWARD, AgentInput::BACKWARD,
-               AgentInput::FORWARD});
-    EXPECT_TRUE(log.matches(Combos::FIREBOLT));
-    // A held input is recorded once.
-    EXPECT_TRUE(log.entries[3].empty());
+// Presses separated by releases, and clean changes without them, are recorded once each;
+// the same input twice needs a release between.
+TEST_F(CombosTest, InputsFedFrameByFrameMatchOrNot) {
+    const AgentInput D = AgentInput::DOWN, B = AgentInput::BACKWARD, F = AgentInput::FORWARD,
+                     A = AgentInput::ATTACK;
+    const struct {
+        std::vector<AgentInput> frames;
+        const ComboLog* combo;
+        bool matches;
+    } cases[] = {
+        {{D, NONE, B, NONE}, &Combos::FIREBOLT, false},
+        {{D, NONE, B, NONE, F}, &Combos::FIREBOLT, true},
+        {{D, D, B, B, F}, &Combos::FIREBOLT, true},
+        {{A, F, F, D}, &Combos::LIGHTNING, false},
+        {{A, F, NONE, F, D}, &Combos::LIGHTNING, true},
+    };
+    for (const auto& c : cases) {
+        ComboLog log;
+        feed(log, c.frames);
+        EXPECT_EQ(log.matches(*c.combo), c.matches) << c.frames.size();
+    }
 }
 
 TEST_F(CombosTest, HeldButtonsAlternateAndSpoilFirebolt) {

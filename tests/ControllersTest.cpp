@@ -38,9 +38,6 @@ class ControllersTest : public CombatWorld {
         CombatWorld::TearDown();
     }
 
-    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
-        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, FLOOR), team, facing_left);
-    }
     void hold(SDLKey key) { keys[key] = 1; }
     void release(SDLKey key) { keys[key] = 0; }
 
@@ -60,24 +57,32 @@ AgentInput step_of(const Agent* a, const ComboLog& combo) {
 
 // ---- the players
 
-TEST_F(ControllersTest, FirstPlayerArrowsFollowTheFacing) {
-    Agent* me = fighter(300, 1, false);
-    AI_P1 p1(me, false);
-    hold(SDLK_UP);
-    hold(SDLK_DOWN);
-    hold(SDLK_LEFT);
-    hold(SDLK_RIGHT);
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput(true, true, true, true, false));
-
-    release(SDLK_UP);
-    release(SDLK_DOWN);
-    release(SDLK_LEFT);
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-    me->facing_left = true;
-    p1.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
+// The first player's arrows and the second player's letters follow the facing; the second
+// player swings at once and ignores the first player's keys.
+TEST_F(ControllersTest, PlayersKeysFollowTheFacing) {
+    const struct {
+        bool second, facing_left;
+        std::vector<SDLKey> held;
+        AgentInput expected;
+    } cases[] = {
+        {false, false, {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT},
+         AgentInput(true, true, true, true, false)},
+        {false, false, {SDLK_RIGHT}, AgentInput::FORWARD},
+        {false, true, {SDLK_RIGHT}, AgentInput::BACKWARD},
+        {true, true, {SDLK_f}, AgentInput::ATTACK},
+        {true, true, {SDLK_a, SDLK_w}, AgentInput(true, false, true, false, false)},
+        {true, true, {SDLK_d, SDLK_s}, AgentInput(false, true, false, true, false)},
+        {true, true, {SDLK_SPACE, SDLK_LEFT}, AgentInput()},
+    };
+    for (const auto& c : cases) {
+        keys.assign(SDLK_LAST, 0);
+        for (SDLKey k : c.held) hold(k);
+        Agent* me = fighter(300, 1, c.facing_left);
+        AI* player = c.second ? static_cast<AI*>(new AI_P2(me, false)) : new AI_P1(me, false);
+        player->run();
+        EXPECT_EQ(me->input, c.expected) << c.second << " " << c.held[0];
+        delete player;
+    }
 }
 
 TEST_F(ControllersTest, FirstPlayerTurningAboutSwapsTheArrowsOnTheNextFrame) {
@@ -122,31 +127,6 @@ TEST_F(ControllersTest, SpaceHeldThroughCreationSwingsOnlyAfterARelease) {
     EXPECT_FALSE(me->input.attack);
 }
 
-TEST_F(ControllersTest, SecondPlayerUsesLettersAndSwingsAtOnce) {
-    Agent* me = fighter(300, 1, true);
-    hold(SDLK_f);
-    AI_P2 p2(me, false);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput::ATTACK);
-    release(SDLK_f);
-    hold(SDLK_a);
-    hold(SDLK_w);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-    release(SDLK_a);
-    release(SDLK_w);
-    hold(SDLK_d);
-    hold(SDLK_s);
-    p2.run();
-    EXPECT_EQ(me->input, AgentInput(false, true, false, true, false));
-    // The first player's keys mean nothing to it.
-    keys.assign(SDLK_LAST, 0);
-    hold(SDLK_SPACE);
-    hold(SDLK_LEFT);
-    p2.run();
-    EXPECT_TRUE(me->input.empty());
-}
-
 TEST_F(ControllersTest, PlayersWithoutASampledKeyboardPressNothing) {
     Agent* me = fighter(300, 1, false);
     AI_P1 p1(me, false);
@@ -161,58 +141,26 @@ TEST_F(ControllersTest, PlayersWithoutASampledKeyboardPressNothing) {
 
 // ---- the factory
 
-TEST_F(ControllersTest, TheFactoryMakesEveryNamedClass) {
+// Every name makes the class of that name (as the compiler mangles it), listed;
+// an unknown name is logged and answered with a dummy, which an unlisted caller owns.
+TEST_F(ControllersTest, TheFactoryMakesTheNamedClassOrALoggedDummy) {
     Agent* me = fighter(300, 2, false);
-    const std::vector<std::pair<std::string, const std::type_info*>> table = {
-        {"AI_P1", &typeid(AI_P1)},
-        {"AI_P2", &typeid(AI_P2)},
-        {"AI_Mk1", &typeid(AI_Mk1)},
-        {"AI_Mk2", &typeid(AI_Mk2)},
-        {"AI_Mk3", &typeid(AI_Mk3)},
-        {"AI_MeleeBolter", &typeid(AI_MeleeBolter)},
-        {"AI_Stationary", &typeid(AI_Stationary)},
-        {"AI_Bolter", &typeid(AI_Bolter)},
-        {"AI_FastBolter", &typeid(AI_FastBolter)},
-        {"AI_Panicked", &typeid(AI_Panicked)},
-        {"AI_Teleporter", &typeid(AI_Teleporter)},
-        {"AI_Dummy", &typeid(AI_Dummy)},
-        {"AI_Mage", &typeid(AI_Mage)},
-        {"AI_Boss", &typeid(AI_Boss)},
-        {"AI_Boss2", &typeid(AI_Boss2)},
-        {"AI_Vader", &typeid(AI_Vader)},
-        {"AI_Peasant", &typeid(AI_Peasant)},
-        {"AI_Penultimate", &typeid(AI_Penultimate)},
-        {"AI_Summoner", &typeid(AI_Summoner)},
-        {"AI_PeasantBoss", &typeid(AI_PeasantBoss)},
-        {"AI_Pitfighter", &typeid(AI_Pitfighter)},
-        {"AI_Duelist", &typeid(AI_Duelist)},
-    };
-    for (const auto& entry : table) {
-        AI* made = AI::make_AI(entry.first, me, true);
-        ASSERT_NE(made, nullptr);
-        EXPECT_EQ(typeid(*made), *entry.second) << entry.first;
+    const std::vector<std::string> names = AI::controller_names();
+    EXPECT_EQ(names.size(), 22u);
+    for (const std::string& name : names) {
+        AI* made = AI::make_AI(name, me, true);
+        EXPECT_EQ(typeid(*made).name(), std::to_string(name.size()) + name);
         EXPECT_EQ(made->agent, me);
         EXPECT_EQ(AI::AI_list.back(), made);
     }
-    EXPECT_EQ(AI::AI_list.size(), table.size());
-}
+    EXPECT_EQ(AI::AI_list.size(), names.size());
 
-TEST_F(ControllersTest, AnUnknownNameIsLoggedAndAnsweredWithADummy) {
-    Agent* me = fighter(300, 2, false);
     testing::internal::CaptureStdout();
-    AI* made = AI::make_AI("ai_mk1", me, true);
+    AI* loose = AI::make_AI("ai_mk1", me, false);
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("Invalid AI: ai_mk1"), std::string::npos) << log;
-    EXPECT_EQ(typeid(*made), typeid(AI_Dummy));
-    ASSERT_EQ(AI::AI_list.size(), 1u);
-    EXPECT_EQ(AI::AI_list[0], made);
-
-    // Unlisted, the caller owns it.
-    testing::internal::CaptureStdout();
-    AI* loose = AI::make_AI("", me, false);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Invalid AI: "), std::string::npos);
     EXPECT_EQ(typeid(*loose), typeid(AI_Dummy));
-    EXPECT_EQ(AI::AI_list.size(), 1u);
+    EXPECT_EQ(AI::AI_list.size(), names.size());
     delete loose;
 }
 
@@ -237,22 +185,50 @@ TEST_F(ControllersTest, PlayersAreHandedToTheComputerInTheirPlaces) {
 
 // ---- simple computer controllers
 
-TEST_F(ControllersTest, ADummyOnlyTurnsOrKeepsWalking) {
-    Agent* me = fighter(300, 2, false);
-    AI_Dummy dummy(me, false);
-    dummy.run();
-    EXPECT_TRUE(me->input.empty());
-    me->set_state(WALK);
-    dummy.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-
-    me->set_state(IDLE);
-    fighter(200, 1, false); // behind it
-    dummy.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
-    me->facing_left = true;
-    dummy.run();
-    EXPECT_TRUE(me->input.empty());
+// What a simple controller presses in one situation: its fighter (of team 2) at x, raised
+// above the floor by `above`, facing left or not and in a state, with or without an enemy.
+TEST_F(ControllersTest, SimpleControllersInEachSituation) {
+    const AgentInput JUMP_ON(true, false, true, false, false);
+    const AgentInput BOLT_STEP(true, true, true, true, true); // stands for the bolt's step
+    const struct {
+        const char* controller;
+        int x, above;
+        bool facing_left;
+        AgentState state;
+        int foe_x; // 0: no enemy
+        AgentInput input;
+    } cases[] = {
+        {"AI_Dummy", 300, 0, false, IDLE, 0, AgentInput()},
+        {"AI_Dummy", 300, 0, false, WALK, 0, AgentInput::FORWARD},
+        {"AI_Dummy", 300, 0, false, IDLE, 200, AgentInput::BACKWARD},
+        {"AI_Dummy", 300, 0, true, IDLE, 200, AgentInput()},
+        // A panicked fighter watches from afar and flees up close.
+        {"AI_Panicked", 300, 0, true, IDLE, 900, AgentInput(false, false, true, true, false)},
+        {"AI_Panicked", 300, 0, false, IDLE, 900, AgentInput()},
+        {"AI_Panicked", 300, 0, false, IDLE, 500, AgentInput::FORWARD},
+        // A fast bolter bolts from afar, unless bolting, and slashes up close.
+        {"AI_FastBolter", 300, 0, false, IDLE, 500, BOLT_STEP},
+        {"AI_FastBolter", 300, 0, false, BOLT, 500, AgentInput()},
+        {"AI_FastBolter", 300, 0, false, IDLE, 370, AgentInput::ATTACK},
+        // Outside the pit a pit fighter turns towards it, jumps back in, and waits in the air.
+        {"AI_Pitfighter", 600, 0, false, IDLE, 400, AgentInput::BACKWARD},
+        {"AI_Pitfighter", 600, 0, true, IDLE, 400, JUMP_ON},
+        {"AI_Pitfighter", 600, 100, true, IDLE, 400, AgentInput()},
+        {"AI_Pitfighter", 200, 0, false, IDLE, 400, JUMP_ON},
+    };
+    for (const auto& c : cases) {
+        Agent* me = fighter(c.x, 2, c.facing_left);
+        me->pos.y -= c.above;
+        if (c.state != IDLE) me->set_state(c.state);
+        if (c.foe_x) fighter(c.foe_x, 1, true);
+        AI* controller = AI::make_AI(c.controller, me, false);
+        controller->run();
+        const AgentInput expected = c.input == BOLT_STEP ? step_of(me, Combos::FIREBOLT) : c.input;
+        EXPECT_FALSE(c.input == BOLT_STEP && expected.empty());
+        EXPECT_EQ(me->input, expected) << c.controller << " at " << c.x << " foe " << c.foe_x;
+        delete controller;
+        Agent::delete_all();
+    }
 }
 
 TEST_F(ControllersTest, AStationaryFighterNeverMovesButTurnsAndSlashes) {
@@ -277,36 +253,6 @@ TEST_F(ControllersTest, AStationaryFighterNeverMovesButTurnsAndSlashes) {
     EXPECT_LT(foe->hp, 1000);
 }
 
-TEST_F(ControllersTest, APanickedFighterWatchesFromAfarAndFleesUpClose) {
-    Agent* me = fighter(300, 2, true);
-    Agent* foe = fighter(900, 1, true);
-    AI_Panicked panicked(me, false);
-    panicked.run();
-    EXPECT_EQ(me->input, AgentInput(false, false, true, true, false));
-    me->facing_left = false;
-    panicked.run();
-    EXPECT_TRUE(me->input.empty());
-    foe->pos.x = 500;
-    panicked.run();
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-}
-
-TEST_F(ControllersTest, AFastBolterBoltsFromAfarAndSlashesUpClose) {
-    Agent* me = fighter(300, 2, false);
-    Agent* foe = fighter(500, 1, true);
-    AI_FastBolter bolter(me, false);
-    bolter.run();
-    EXPECT_EQ(me->input, step_of(me, Combos::FIREBOLT));
-    EXPECT_FALSE(me->input.empty());
-    me->set_state(BOLT);
-    bolter.run();
-    EXPECT_TRUE(me->input.empty());
-    me->set_state(IDLE);
-    foe->pos.x = 370;
-    bolter.run();
-    EXPECT_EQ(me->input, AgentInput::ATTACK);
-}
-
 TEST_F(ControllersTest, AVaderNeverCompletesASpecialMove) {
     Agent* me = fighter(200, 2, false, 1000);
     Agent* foe = fighter(700, 1, true, 1000);
@@ -327,25 +273,20 @@ TEST_F(ControllersTest, AVaderNeverCompletesASpecialMove) {
     EXPECT_TRUE(foe_teleported);
 }
 
-TEST_F(ControllersTest, ASummonerSummonsAtOnceOnlyWhileAlive) {
+// A fresh summoner summons at once, only while alive, and waits 150 frames after each summoning.
+TEST_F(ControllersTest, ASummonerSummonsAtOnceWhileAliveThenWaits) {
     Agent* me = fighter(300, 2, false);
     fighter(600, 1, true);
-    AI_Summoner summoner(me, false);
     me->alive = false;
-    summoner.run();
+    AI_Summoner dead(me, false);
+    dead.run();
     EXPECT_NE(me->input, step_of(me, Combos::SUMMON));
     EXPECT_TRUE(me->input.forward);
 
-    AI_Summoner fresh(me, false);
     me->alive = true;
-    fresh.run();
-    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
-}
-
-TEST_F(ControllersTest, ASummonerWaitsAfterEachSummoning) {
-    Agent* me = fighter(300, 2, false);
-    fighter(600, 1, true);
     AI_Summoner summoner(me, false);
+    summoner.run();
+    EXPECT_EQ(me->input, step_of(me, Combos::SUMMON));
     Frame* summoning_picture = Animation::summoning->next;
     ASSERT_EQ(summoning_picture->sprite_index, 96);
     me->frame = summoning_picture;
@@ -460,39 +401,6 @@ TEST_F(ControllersTest, AMageHealsOneHitPointEvery25FramesWhileAlive) {
     for (int i = 0; i < 100; ++i)
         mage.run();
     EXPECT_EQ(me->hp, 13);
-}
-
-TEST_F(ControllersTest, APitfighterJumpsBackIntoThePit) {
-    Agent* me = fighter(600, 2, false);
-    fighter(400, 1, true);
-    AI_Pitfighter fighter_ai(me, false);
-    // Outside the pit, facing away from its centre: turn.
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput::BACKWARD);
-    // Facing it: jump back in.
-    me->facing_left = true;
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-    // In the air it waits to land.
-    me->pos.y = FLOOR - 100;
-    fighter_ai.run();
-    EXPECT_TRUE(me->input.empty());
-    me->pos.x = 200;
-    me->facing_left = false;
-    me->pos.y = FLOOR;
-    fighter_ai.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, true, false, false));
-}
-
-TEST_F(ControllersTest, ASummonedWaterCreatureIsDrivenByThePass) {
-    Agent* caster = fighter(300, 3, false);
-    fighter(500, 1, true);
-    new Attack(ATK_SUMMON, caster, caster->pos);
-    ASSERT_EQ(AI::AI_list.size(), 1u);
-    Agent* creature = Agent::agents.back();
-    AI::run_all();
-    EXPECT_EQ(AI::AI_list[0]->enemy, Agent::agents[1]);
-    EXPECT_EQ(creature->team, 3);
 }
 
 } // namespace

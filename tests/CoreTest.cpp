@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/Clock.h"
 #include "core/Coord.h"
 #include "core/Error.h"
 #include "core/Random.h"
@@ -45,13 +46,15 @@ TEST(Random, GivesTheCLibrarysSequenceForEverySeed) {
         Random::seed(seed);
         std::srand(seed);
         int differing = 0;
-        for (int i = 0; i < 200000; ++i)
+        for (int i = 0; i < 20000; ++i)
             differing += Random::next() != std::rand();
         EXPECT_EQ(differing, 0) << "seed " << seed;
     }
 }
 
-TEST(Utility, RandomAnglesAreWholeDegreesBelowTheUpperBound) {
+// Whole degrees from the lower bound up to, not including, the upper; equal bounds give that
+// angle without a draw; reversed bounds still give an angle (a non-negative remainder).
+TEST(Utility, RandomAngles) {
     Random::seed(1);
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
@@ -63,19 +66,13 @@ TEST(Utility, RandomAnglesAreWholeDegreesBelowTheUpperBound) {
     EXPECT_EQ(*seen.begin(), -30);
     EXPECT_EQ(*seen.rbegin(), 29);
     EXPECT_EQ(seen.size(), 60u);
-}
 
-TEST(Utility, EqualBoundsGiveThatAngleWithoutDrawing) {
     Random::seed(5);
     const int expected_next = Random::next();
     Random::seed(5);
     EXPECT_DOUBLE_EQ(Utility::randAngle(45, 45), 45 * 0.0174532925);
     EXPECT_EQ(Random::next(), expected_next);
-}
 
-TEST(Utility, ReversedBoundsStillGiveAnAngle) {
-    // The remainder of a non-negative number by a negative divisor is non-negative.
-    Random::seed(3);
     for (int i = 0; i < 100; ++i) {
         const double a = Utility::randAngle(10, 0) / 0.0174532925;
         EXPECT_GE(a, 10 - 1e-9);
@@ -83,10 +80,35 @@ TEST(Utility, ReversedBoundsStillGiveAnAngle) {
     }
 }
 
-TEST(Utility, CopyrightIsOneCreditLine) {
-    const std::string c = Utility::copyright();
-    EXPECT_EQ(c.rfind("(c) ", 0), 0u);
-    EXPECT_EQ(c.find('\n'), std::string::npos);
+// The limits themselves are kept; what is changed is logged.
+TEST(Utility, ClampKeepsTheLimitsAndLogsWhatItChanges) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Utility::clamp(7, 7, "x"), 7);
+    EXPECT_EQ(Utility::clamp(-7, 7, "x"), -7);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Utility::clamp(8, 7, "HEAL hp"), 7);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "HEAL hp 8 is out of range; using 7\n");
+}
+
+// Held time is left out of the rules' clock; holding twice is once, and releasing a clock
+// that is not held changes nothing.
+TEST(Clock, HeldTimeIsLeftOut) {
+    Clock::count_frames();
+    const Uint32 start = Clock::now();
+    Clock::release();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + Clock::FRAME_MS);
+    Clock::hold();
+    Clock::advance();
+    Clock::hold();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + Clock::FRAME_MS);
+    Clock::release();
+    Clock::release();
+    Clock::advance();
+    EXPECT_EQ(Clock::now(), start + 2 * Clock::FRAME_MS);
+    Clock::count_real();
 }
 
 TEST(Utility, DistancesAreTruncated) {
@@ -129,18 +151,12 @@ TEST(Log, OpeningLineOuterClosingLineInner) {
         Error::note("e");
         Error::close("f");
         Error::note("g");
-    });
-    EXPECT_EQ(out, "a\n\tb\n\t\tc\n\t\td\n\te\n\tf\ng\n");
-}
-
-TEST(Log, UnbalancedClosesWriteNoTabsThenRecover) {
-    const std::string out = logged([] {
+        // Unbalanced closes write no tabs, and the log recovers.
         Error::close("x");
-        Error::note("y");
         Error::open("z");
         Error::note("w");
     });
-    EXPECT_EQ(out, "x\ny\nz\nw\n");
+    EXPECT_EQ(out, "a\n\tb\n\t\tc\n\t\td\n\te\n\tf\ng\nx\nz\nw\n");
 }
 
 TEST(LogDeathTest, HaltWritesTheMessageAndExitsWithOne) {

@@ -212,14 +212,6 @@ TEST_F(EffectTest, HellfireRisesAtFivePixelsAFrameOnceSlowed) {
     EXPECT_FALSE(flame->alive);
 }
 
-TEST_F(EffectTest, ABoltBurstIsOneShot) {
-    Effect::bolt_hit(Coord(200, 200));
-    ASSERT_EQ(particles(Particle::foreground).size(), 1u);
-    for (int frame = 0; frame < 100; ++frame)
-        Particle::foreground.run();
-    EXPECT_TRUE(particles(Particle::foreground).empty());
-}
-
 TEST_F(EffectTest, LightningDrawsStrokesForThisFrameOnly) {
     Effect::lightning(Coord(100, 100), Coord(400, 300), 0, 10, 40);
     EXPECT_EQ(non_black_pixels(), 0);

@@ -86,4 +86,9 @@ class FighterWorld : public ::testing::Test {
     }
 
     static int picture(const Agent* a) { return a->frame ? a->frame->sprite_index : -1; }
+
+    // A white-caped fighter standing on the floor.
+    static Agent* fighter(int x, int team, bool facing_left, int hp = 20) {
+        return new Agent(VARIANT_WHITE_CAPE, hp, Coord(x, Level::FLOOR_HEIGHT), team, facing_left);
+    }
 };

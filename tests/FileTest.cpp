@@ -8,33 +8,22 @@
 #include <filesystem>
 #include <set>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "TempDataFolder.h"
 #include "core/FileIn.h"
 #include "core/FileOut.h"
 
 namespace {
 class FileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/ironvale-files-XXXXXX";
-        dir = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
-
     std::string write(const std::string& name, const std::string& bytes) {
         const std::string path = dir + "/" + name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
 
-    static std::string contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string contents(const std::string& path) { return TempDataFolder::read_file(path); }
 
     // Every line a reader yields, read as the game reads: until empty().
     static std::vector<std::string> lines_of(const std::string& path) {
@@ -65,7 +54,8 @@ protected:
         return in.checksum;
     }
 
-    std::string dir;
+    TempDataFolder scratch{false};
+    std::string dir = scratch.path;
 };
 
 using Lines = std::vector<std::string>;
@@ -79,19 +69,14 @@ TEST_F(FileTest, OpeningIsLoggedWithTheChecksum) {
               "Open: " + path + "\nSuccess. Checksum: 42624\n");
 }
 
-TEST_F(FileTest, ChecksumsIncludeTheEndOfFileTerm) {
+// Sums of (previous + 666) * byte with an end-of-file term of -1, wrapping like 32-bit ints;
+// a CR before an LF is skipped, a byte-order mark is counted.
+TEST_F(FileTest, Checksums) {
     EXPECT_EQ(checksum_of(write("empty.txt", "")), -667);
-    EXPECT_EQ(checksum_of(write("a.txt", "A")), 42624);
-    // (1+666)*65 + (65+666)*66 + (66+666)*-1
     EXPECT_EQ(checksum_of(write("ab.txt", "AB")), 667 * 65 + 731 * 66 - 732);
-}
-
-TEST_F(FileTest, ChecksumsSkipTheCarriageReturnOfALineEnd) {
     EXPECT_EQ(checksum_of(write("crlf.txt", "x\r\ny\r\n")), checksum_of(write("lf.txt", "x\ny\n")));
     EXPECT_NE(checksum_of(write("cr.txt", "x\ry")), checksum_of(write("xy.txt", "xy")));
-}
-
-TEST_F(FileTest, ChecksumsWrapLikeThirtyTwoBitIntegers) {
+    EXPECT_NE(checksum_of(write("bom.txt", "\xEF\xBB\xBFhi")), checksum_of(write("hi.txt", "hi")));
     const std::string big(200000, '\xff');
     long long sum = 0, prev = 1;
     for (unsigned char c : big) {
@@ -102,28 +87,23 @@ TEST_F(FileTest, ChecksumsWrapLikeThirtyTwoBitIntegers) {
     EXPECT_EQ(checksum_of(write("big.txt", big)), static_cast<int>(static_cast<uint32_t>(sum)));
 }
 
-TEST_F(FileTest, ByteOrderMarkIsSkippedButCounted) {
-    const std::string path = write("bom.txt", "\xEF\xBB\xBFhello\nworld");
-    EXPECT_EQ(lines_of(path), (Lines{"hello", "world"}));
-    EXPECT_NE(checksum_of(path), checksum_of(write("plain.txt", "hello\nworld")));
-}
-
-TEST_F(FileTest, TrailingLineFeedYieldsOneMoreEmptyLine) {
-    EXPECT_EQ(lines_of(write("t.txt", "one\ntwo\n")), (Lines{"one", "two", ""}));
-    EXPECT_EQ(lines_of(write("u.txt", "one\ntwo")), (Lines{"one", "two"}));
-    EXPECT_EQ(lines_of(write("e.txt", "")), (Lines{""}));
-    EXPECT_EQ(lines_of(write("blank.txt", "\n\n")), (Lines{"", "", ""}));
-}
-
-TEST_F(FileTest, WindowsLineEndsReadAlike) {
-    EXPECT_EQ(lines_of(write("w.txt", "one\r\ntwo\r\n")), (Lines{"one", "two", ""}));
-}
-
-TEST_F(FileTest, ShortFilesAreReadFromTheirStart) {
-    EXPECT_EQ(lines_of(write("1.txt", "A")), (Lines{"A"}));
-    EXPECT_EQ(lines_of(write("2.txt", "AB")), (Lines{"AB"}));
-    EXPECT_EQ(lines_of(write("3.txt", "ABC")), (Lines{"ABC"}));
-    EXPECT_EQ(lines_of(write("n.txt", "7\n")), (Lines{"7", ""}));
+// A byte-order mark is skipped, Windows line ends read alike, a trailing line feed yields one
+// more empty line, and files too short for a mark are read from their start.
+TEST_F(FileTest, LinesAsTheGameReadsThem) {
+    const std::pair<std::string, Lines> cases[] = {
+        {"\xEF\xBB\xBFhello\nworld", {"hello", "world"}},
+        {"one\ntwo\n", {"one", "two", ""}},
+        {"one\r\ntwo\r\n", {"one", "two", ""}},
+        {"one\ntwo", {"one", "two"}},
+        {"", {""}},
+        {"\n\n", {"", "", ""}},
+        {"A", {"A"}},
+        {"AB", {"AB"}},
+        {"ABC", {"ABC"}},
+        {"7\n", {"7", ""}},
+    };
+    for (const auto& [bytes, lines] : cases)
+        EXPECT_EQ(lines_of(write("t.txt", bytes)), lines) << bytes;
 }
 
 TEST_F(FileTest, NumbersAreReadAsAtoiReadsThem) {

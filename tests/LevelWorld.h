@@ -3,15 +3,15 @@
 // tools for scripts: a scratch folder, silent sounds and captured log lines. The player's
 // key presses come from a ScriptedEvents.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "CombatWorld.h"
 #include "ScriptedEvents.h"
+#include "TempDataFolder.h"
 #include "ai/AI.h"
 #include "core/Clock.h"
 #include "core/TextMaker.h"
@@ -32,17 +32,14 @@ class LevelWorld : public CombatWorld {
     }
     void SetUp() override {
         CombatWorld::SetUp();
-        std::string pattern = "/tmp/ironvale-level-XXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        dir = std::string(mkdtemp(name.data())) + "/";
+        scratch.reset(new TempDataFolder(false));
+        dir = scratch->path + "/";
         level = new Level();
     }
     void TearDown() override {
         delete level;
         CombatWorld::TearDown();
-        std::string command = "rm -rf '" + dir + "'";
-        if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << dir;
+        scratch.reset();
     }
 
     // Writes a script from its lines, each ended by a line feed.
@@ -53,8 +50,7 @@ class LevelWorld : public CombatWorld {
         write(file, text);
     }
     void write(const std::string& file, const std::string& content) {
-        std::ofstream out(dir + file, std::ios::binary);
-        out << content;
+        TempDataFolder::write_file(dir + file, content);
     }
     // Runs the script and gives back what it logged.
     std::string run(const std::string& file) {
@@ -66,33 +62,8 @@ class LevelWorld : public CombatWorld {
         script("test.txt", lines);
         return run("test.txt");
     }
-
-    // A silent 16-bit mono wave of the given length.
     void silent_wav(const std::string& file, int milliseconds) {
-        const uint32_t rate = 22050;
-        const uint32_t bytes = rate * milliseconds / 1000 * 2;
-        std::string w = "RIFF";
-        auto u32 = [&w](uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                w += static_cast<char>((v >> (8 * i)) & 0xFF);
-        };
-        auto u16 = [&w](uint16_t v) {
-            w += static_cast<char>(v & 0xFF);
-            w += static_cast<char>(v >> 8);
-        };
-        u32(36 + bytes);
-        w += "WAVEfmt ";
-        u32(16);
-        u16(1);
-        u16(1);
-        u32(rate);
-        u32(rate * 2);
-        u16(2);
-        u16(16);
-        w += "data";
-        u32(bytes);
-        w += std::string(bytes, '\0');
-        write(file, w);
+        TempDataFolder::add_wav(dir + file, static_cast<uint32_t>(22050 * milliseconds / 1000));
     }
 
     static Agent* agent(int team, int x, bool facing_left = false) {
@@ -106,6 +77,7 @@ class LevelWorld : public CombatWorld {
         return p;
     }
 
+    std::unique_ptr<TempDataFolder> scratch;
     std::string dir;
     Level* level = nullptr;
 };

@@ -73,61 +73,51 @@ class MenuTest : public StoryWorld {
     }
 };
 
-TEST_F(MenuTest, StoryKeysResetTheLevelToTheProgress) {
-    write_index("S");
-    write_story("S", {"L0", "L1", "L2"}, "1");
-    // Down to the level item, Right wraps from the progress to 0; back on the story item
-    // Right keeps the only story and resets the level to its progress.
-    EXPECT_EQ(play_menu({DOWN, RIGHT, UP, RIGHT, SPACE, ESCAPE}),
-              (std::vector<std::string>{"L1"}));
-}
-
-TEST_F(MenuTest, LevelKeysChooseOnlyUnlockedLevels) {
-    write_index("S");
-    write_story("S", {"L0", "L1", "L2"}, "0");
-    EXPECT_EQ(play_menu({DOWN, RIGHT, LEFT, RIGHT, SPACE, ESCAPE}),
-              (std::vector<std::string>{"L0"}));
-    Story::end();
-    write_story("S", {"L0", "L1", "L2"}, "2");
-    // A finished story starts at level 0; Left goes round to the progress; after the last
-    // level the selection is back at 0, and Right moves on from there.
-    EXPECT_EQ(play_menu({DOWN, LEFT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE}),
-              (std::vector<std::string>{"L2", "L1"}));
-}
-
-TEST_F(MenuTest, SelectionFollowsTheUnlockedLevelsAndWrapsAfterTheLast) {
-    write_index("S");
-    write_story("S", {"L0", "L1", "L2"}, "0");
-    EXPECT_EQ(play_menu({SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE}),
-              (std::vector<std::string>{"L0", "L1", "L2", "L0"}));
-    EXPECT_EQ(Story::stories[0]->progress, 2);
-}
-
-TEST_F(MenuTest, StoriesWrapBothWays) {
-    write_index("A\nB");
-    write_story("A", {"A0"}, "0");
-    write_story("B", {"B0", "B1"}, "1");
-    EXPECT_EQ(play_menu({RIGHT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE, LEFT, SPACE, ESCAPE}),
-              (std::vector<std::string>{"B0", "A0", "B0"}));
-}
-
-TEST_F(MenuTest, ReturnConfirmsLikeSpaceAndEscapeDoesNothing) {
-    write_index("S");
-    write_story("S", {"L0"}, "0");
-    EXPECT_EQ(play_menu({ESCAPE, SDLK_RETURN, ESCAPE, SPACE, ESCAPE}),
-              (std::vector<std::string>{"L0", "L0"}));
-}
-
-TEST_F(MenuTest, QuitItemLeavesTheMenu) {
-    write_index("S");
-    write_story("S", {"L0"}, "0");
-    // Up from the first item wraps to Quit; nothing after it is played.
-    EXPECT_TRUE(play_menu({UP, SPACE, SPACE}).empty());
-}
-
-TEST_F(MenuTest, AnIndexWithoutStoriesLeavesNothingToPlay) {
-    write_index("");
-    EXPECT_TRUE(play_menu({SPACE, RIGHT, DOWN, RIGHT, SPACE}).empty());
+// The levels each walk through the menu starts, from a catalogue of stories given as
+// name, levels and saved progress.
+TEST_F(MenuTest, KeysChooseStoriesAndUnlockedLevels) {
+    struct Told {
+        std::string name;
+        std::vector<std::string> levels;
+        std::string save;
+    };
+    const struct {
+        const char* what;
+        std::vector<Told> stories;
+        std::vector<SDLKey> keys;
+        std::vector<std::string> started;
+    } cases[] = {
+        // Down to the level item, Right wraps from the progress to 0; back on the story item
+        // Right keeps the only story and resets the level to its progress.
+        {"story keys", {{"S", {"L0", "L1", "L2"}, "1"}}, {DOWN, RIGHT, UP, RIGHT, SPACE, ESCAPE},
+         {"L1"}},
+        {"locked levels", {{"S", {"L0", "L1", "L2"}, "0"}}, {DOWN, RIGHT, LEFT, RIGHT, SPACE, ESCAPE},
+         {"L0"}},
+        // A finished story starts at level 0; Left goes round to the progress; after the last
+        // level the selection is back at 0, and Right moves on from there.
+        {"finished story", {{"S", {"L0", "L1", "L2"}, "2"}},
+         {DOWN, LEFT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE}, {"L2", "L1"}},
+        {"selection follows the unlocked levels", {{"S", {"L0", "L1", "L2"}, "0"}},
+         {SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE, SPACE, ESCAPE}, {"L0", "L1", "L2", "L0"}},
+        {"stories wrap", {{"A", {"A0"}, "0"}, {"B", {"B0", "B1"}, "1"}},
+         {RIGHT, SPACE, ESCAPE, RIGHT, SPACE, ESCAPE, LEFT, SPACE, ESCAPE}, {"B0", "A0", "B0"}},
+        {"Return confirms, Escape does nothing", {{"S", {"L0"}, "0"}},
+         {ESCAPE, SDLK_RETURN, ESCAPE, SPACE, ESCAPE}, {"L0", "L0"}},
+        // Up from the first item wraps to Quit; nothing after it is played.
+        {"quit", {{"S", {"L0"}, "0"}}, {UP, SPACE, SPACE}, {}},
+        {"no stories", {}, {SPACE, RIGHT, DOWN, RIGHT, SPACE}, {}},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all("Stories");
+        std::string index;
+        for (const Told& t : c.stories) {
+            index += (index.empty() ? "" : "\n") + t.name;
+            write_story(t.name, t.levels, t.save);
+        }
+        write_index(index);
+        EXPECT_EQ(play_menu(c.keys), c.started) << c.what;
+        Story::end();
+    }
 }
 
 TEST_F(MenuTest, FullScreenShowsTheWindowedItemAtTheSameSize) {

@@ -259,13 +259,6 @@ TEST_F(ParticleTest, SpriteComesFirstAndIsMirroredWhenFlipped) {
     EXPECT_EQ(at(Coord(60, 60)), left);
 }
 
-TEST_F(ParticleTest, HoldTimesOfThePlainAnimations) {
-    for (int n : {1, 4, 5, 10, 11, 16, 17, 20, 21, 28, 40, 62})
-        EXPECT_EQ(Particle::hold_time(n), 4) << n;
-    for (int n : {22, 27, 41, 45, 49}) EXPECT_EQ(Particle::hold_time(n), 2) << n;
-    for (int n : {50, 55, 61}) EXPECT_EQ(Particle::hold_time(n), 1) << n;
-}
-
 TEST_F(ParticleTest, AnimationHoldsEachPictureAOneShotEndsAndALoopNeverDoes) {
     Particle burst(Coord(80, 80), Coord(0, 0), 0);
     EXPECT_EQ(shown(chain({22, 23}), 10, burst), (std::vector<int>{22, 22, 23, 23}));

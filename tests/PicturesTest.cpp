@@ -214,29 +214,6 @@ TEST_F(Pictures, CiviliansPitAndPlainPicturesAvoidTheSpecialKeyColours) {
     }
 }
 
-TEST_F(Pictures, FiguresAndSpritesHaveTheSizesTheGameIsTunedFor) {
-    for (int n : {89, 93, 127, 128})
-        EXPECT_NEAR(n < 100 ? 45 : 65, agent(n).h, 5) << "civilian " << n;
-    struct Size {
-        int first, last, w0, w1, h0, h1;
-    };
-    for (const Size& s : {Size{1, 4, 24, 32, 10, 18},     // fire bolt
-                          Size{5, 10, 8, 32, 8, 32},      // smoke puff
-                          Size{11, 16, 12, 20, 24, 32},   // flame
-                          Size{17, 20, 9, 15, 9, 15},     // stone
-                          Size{21, 21, 32, 48, 32, 48},   // flash
-                          Size{22, 27, 18, 64, 18, 64},   // explosion ring
-                          Size{37, 37, 1, 3, 12, 20},     // rain streak
-                          Size{38, 38, 44, 56, 6, 10},    // floating sword
-                          Size{46, 49, 70, 90, 110, 130}, // death burst
-                          Size{50, 61, 26, 34, 34, 46},   // hellfire
-                          Size{62, 65, 4, 7, 4, 7}})      // flesh
-        for (int n = s.first; n <= s.last; ++n) {
-            const Picture p = load(DATA + "/graphics/sprites/" + std::to_string(n) + ".png");
-            EXPECT_TRUE(p.w >= s.w0 && p.w <= s.w1 && p.h >= s.h0 && p.h <= s.h1) << "sprite " << n;
-        }
-}
-
 // A flying head starts at the idle fighter's head; the full guard holds the sword upright in
 // front of chest and head, where a bolt at -45 hits it.
 TEST_F(Pictures, HeadAndBlockAreWhereTheGameAims) {

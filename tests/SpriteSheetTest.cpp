@@ -8,15 +8,11 @@
 #include "core/Events.h"
 #include "core/Pixel.h"
 #include "core/Utility.h"
-#include "level/Stringz.h"
 #include "sprites/SpriteSheet.h"
 
 using drawings::Rows;
 
 namespace {
-
-const int MARKER_W = 8;
-const int MARKER_H = 4;
 
 // A complete set of small pictures in a fresh folder: fighter n is 2n + 2 pixels wide,
 // plain sprite n is n + 1 wide and 2n + 1 high, so each anchor shows its own size.
@@ -24,7 +20,6 @@ class SpriteSheetTest : public drawings::FolderTest {
 protected:
     void SetUp() override {
         drawings::FolderTest::SetUp();
-        marker = Pixel::make(200, 0, 0);
         for (int n = 0; n < SpriteSheet::AGENT_SPRITES; ++n) {
             Rows pose = drawings::blank(2 * n + 2, 6, Pixel::black);
             if (n == 14) pose[3][1] = Pixel::special;
@@ -33,7 +28,7 @@ protected:
         for (int n = 0; n < SpriteSheet::BASE_SPRITES; ++n)
             drawings::save(drawings::blank(n + 1, 2 * n + 1, Pixel::white),
                            "graphics/sprites/" + Utility::str(n) + ".png");
-        drawings::save(drawings::blank(MARKER_W, MARKER_H, marker), "graphics/screens/sword.png");
+        drawings::save(drawings::blank(8, 4, Pixel::make(200, 0, 0)), "graphics/screens/sword.png");
         drawings::save(drawings::blank(61, 11, Pixel::white), "graphics/sprites/sword.png");
         drawings::save(drawings::blank(30, 60, Pixel::white), "graphics/screens/floor.png");
         for (const char* name : {"title", "end1", "end2", "end3"})
@@ -44,7 +39,6 @@ protected:
         SpriteSheet::end();
         drawings::FolderTest::TearDown();
     }
-    Uint32 marker = 0;
 };
 
 // The number of tabs the log indents the line holding `text` by, or -1 without one.
@@ -125,35 +119,6 @@ TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     EXPECT_EQ(SpriteSheet::base.size(), 70u);
     EXPECT_TRUE(Events::quitting());
     Events::reset();
-}
-
-TEST_F(SpriteSheetTest, TheLastLoadingScreenShowsTheTextCentredAndTheMarkerAtItsLastStep) {
-    const Uint32 ink = Pixel::make(0, 90, 0);
-    const SDL_PixelFormat* f = Graphics::screen_surface->format;
-    SDL_Surface* text = SDL_CreateRGBSurface(SDL_SWSURFACE, 21, 10, 32, f->Rmask, f->Gmask,
-                                             f->Bmask, 0);
-    SDL_FillRect(text, nullptr, ink);
-    Stringz::loading = new Image(text, true);
-    SpriteSheet::start();
-    delete Stringz::loading;
-    Stringz::loading = nullptr;
-
-    // 800 / 2 - 21 / 2 = 390 in integer division.
-    Image* screen = Graphics::screen;
-    EXPECT_EQ(screen->get_pixel(Coord(389, 200)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(390, 200)), ink);
-    EXPECT_EQ(screen->get_pixel(Coord(410, 209)), ink);
-    EXPECT_EQ(screen->get_pixel(Coord(411, 209)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(390, 199)), Pixel::black);
-
-    // Step 129 puts the marker at x = 246; drawn mirrored with its anchor at the top-left
-    // corner it lands one marker width further right.
-    const int left = 246 + MARKER_W;
-    EXPECT_EQ(screen->get_pixel(Coord(left - 1, 400)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(left, 400)), marker);
-    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W - 1, 400 + MARKER_H - 1)), marker);
-    EXPECT_EQ(screen->get_pixel(Coord(left + MARKER_W, 400)), Pixel::black);
-    EXPECT_EQ(screen->get_pixel(Coord(left, 400 + MARKER_H)), Pixel::black);
 }
 
 TEST_F(SpriteSheetTest, AMissingPictureHaltsAfterThePicturesBeforeIt) {

@@ -58,10 +58,17 @@ double seconds_of(const std::function<void()>& f) {
 
 using StoryTest = StoryWorld;
 
+// A story whose summary names no level is left out, and so is everything of an empty index.
 TEST_F(StoryTest, CatalogueIsReadInOrderWithSavedProgress) {
-    write_index("Beta\nAlpha");
+    write_index("");
+    Story::start();
+    EXPECT_TRUE(Story::stories.empty());
+    Story::end();
+
+    write_index("Beta\nEmpty\nAlpha");
     write_story("Alpha", {"A1", "A2"}, "1");
     write_story("Beta", {"B1", "B2", "B3"}, "");
+    write_story("Empty", {}, "0");
     Story::start();
     ASSERT_EQ(Story::stories.size(), 2u);
     EXPECT_EQ(Story::stories[0]->name, "Beta");
@@ -70,6 +77,7 @@ TEST_F(StoryTest, CatalogueIsReadInOrderWithSavedProgress) {
     EXPECT_FALSE(Story::stories[0]->finished());
     EXPECT_EQ(Story::stories[1]->progress, 1);
     EXPECT_TRUE(Story::stories[1]->finished());
+    EXPECT_FALSE(Story::stories[1]->start_level(2)) << "a level outside the story is refused";
 }
 
 TEST_F(StoryTest, SavedProgressIsClampedIntoTheStoryAndAMissingSaveIsNoProgress) {
@@ -115,22 +123,6 @@ TEST_F(StoryTest, ASaveThatCannotBeWrittenIsLoggedAndPlayGoesOn) {
     EXPECT_NE(log.find("FileOut: Could not save Stories/S/save.txt (replacing: Is a directory)"),
               std::string::npos)
         << log;
-}
-
-TEST_F(StoryTest, CataloguesNamingNothingGiveNoStory) {
-    // An empty index, and a story whose summary names no level, leave nothing to play.
-    write_index("");
-    Story::start();
-    EXPECT_TRUE(Story::stories.empty());
-    Story::end();
-
-    write_index("Empty\nFull");
-    write_story("Empty", {}, "0");
-    write_story("Full", {"F1"}, "0");
-    Story::start();
-    ASSERT_EQ(Story::stories.size(), 1u);
-    EXPECT_EQ(Story::stories[0]->name, "Full");
-    EXPECT_FALSE(Story::stories[0]->start_level(3)) << "a level outside the story is refused";
 }
 
 TEST_F(StoryTest, WinningTheHighestUnlockedLevelUnlocksTheNext) {
@@ -226,17 +218,6 @@ TEST_F(StoryTest, WavesComeAfterThePauseOrAtOnce) {
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(occurrences(log, "Story: Level automatically exited due to script"), 2);
     EXPECT_EQ(s->progress, 1);
-}
-
-TEST_F(StoryTest, WaveScriptRestoresTheDefaultPause) {
-    write_index("S");
-    write_story("S", {"Two"}, "0");
-    // The second wave waits the default pause again, because wave1.txt did not set one.
-    write_level_file("S", "Two", "level.txt", "WAVES\n2\nWAVEPAUSE\n0");
-    write_level_file("S", "Two", "wave2.txt", "EXIT");
-    Story::start();
-    const double t = seconds_of([&] { EXPECT_TRUE(Story::stories[0]->start_level(0)); });
-    EXPECT_GE(t, 1.5);
 }
 
 TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {

@@ -4,9 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -62,12 +60,7 @@ class StoryWorld : public FighterWorld {
                                  const std::string& file, const std::string& content) {
         TempDataFolder::write_file("Stories/" + story + "/" + level + "/" + file, content);
     }
-    static std::string read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    static std::string read(const std::string& path) { return TempDataFolder::read_file(path); }
     static int occurrences(const std::string& text, const std::string& part) {
         int n = 0;
         for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))

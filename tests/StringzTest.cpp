@@ -41,12 +41,17 @@ int rendered_width(const std::string& text) {
 }
 } // namespace
 
+// The first thirteen lines in order, the opening logged with its checksum; a fourteenth line
+// is never shown.
 TEST_F(StringzTest, RendersTheFirstThirteenLinesInOrder) {
     std::vector<std::string> lines = widening_lines(13);
     lines.push_back("This fourteenth line is never shown anywhere");
     TempDataFolder::write_file("strings.txt", joined(lines, true));
 
+    ::testing::internal::CaptureStdout();
     Stringz::start();
+    const std::string log = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(log.find("Open: strings.txt\nSuccess. Checksum: "), std::string::npos) << log;
     const std::vector<Image*> members = members_in_line_order();
     for (size_t i = 0; i < members.size(); ++i) {
         ASSERT_NE(members[i], nullptr) << "line " << i + 1;
@@ -57,62 +62,42 @@ TEST_F(StringzTest, RendersTheFirstThirteenLinesInOrder) {
         EXPECT_EQ(member, nullptr);
 }
 
+// UTF-8 text, and empty lines (also the thirteenth after twelve lines ended by a line feed)
+// give the empty picture.
 TEST_F(StringzTest, RendersNonAsciiAndEmptyLines) {
-    std::vector<std::string> lines = widening_lines(13);
+    std::vector<std::string> lines = widening_lines(12);
     lines[0] = "Sieg! \xC3\x9C"
                "ber alles"; // Ü in UTF-8
     lines[5] = "";
-    TempDataFolder::write_file("strings.txt", joined(lines, false));
+    TempDataFolder::write_file("strings.txt", joined(lines, true));
 
     Stringz::start();
     std::unique_ptr<Image> latin1(TextMaker::make_text(lines[0].c_str(), 255, 255, 255));
     EXPECT_EQ(Stringz::levelWon->w(), rendered_width(lines[0]));
     EXPECT_LT(Stringz::levelWon->w(), latin1->w());
-    EXPECT_EQ(Stringz::movieSkip->w(), 1);
-    EXPECT_EQ(Stringz::movieSkip->h(), 1);
-    Stringz::end();
-}
-
-TEST_F(StringzTest, TwelveLinesWithAFinalLineFeedEndInAnEmptyThirteenth) {
-    TempDataFolder::write_file("strings.txt", joined(widening_lines(12), true));
-    Stringz::start();
     EXPECT_EQ(Stringz::levelselect->w(), rendered_width(std::string(12, 'I')));
-    EXPECT_EQ(Stringz::hotseatwon->w(), 1);
+    for (Image* empty : {Stringz::movieSkip, Stringz::hotseatwon}) {
+        EXPECT_EQ(empty->w(), 1);
+        EXPECT_EQ(empty->h(), 1);
+    }
     Stringz::end();
-}
-
-TEST_F(StringzTest, LogsTheOpeningWithItsChecksum) {
-    TempDataFolder::write_file("strings.txt", joined(widening_lines(13), false));
-    ::testing::internal::CaptureStdout();
-    Stringz::start();
-    const std::string log = ::testing::internal::GetCapturedStdout();
-    Stringz::end();
-    EXPECT_NE(log.find("Open: strings.txt\n"), std::string::npos);
-    EXPECT_NE(log.find("Success. Checksum: "), std::string::npos);
 }
 
 // Halts run without a screen: the reader stops before anything needs one.
-TEST(StringzStart, TooFewLinesHaltWithTheReadersMessage) {
-    TempDataFolder folder;
-    TempDataFolder::add_font();
-    TempDataFolder::write_file("strings.txt", joined(widening_lines(12), false));
-    EXPECT_EXIT(
-        {
-            route_log_to_stderr();
-            TextMaker::start();
-            Stringz::start();
-        },
-        ::testing::ExitedWithCode(1), "FileIn: Can't read from file - it failed to open");
-}
-
-TEST(StringzStart, MissingFileHaltsWithTheReadersMessage) {
-    TempDataFolder folder;
-    TempDataFolder::add_font();
-    EXPECT_EXIT(
-        {
-            route_log_to_stderr();
-            TextMaker::start();
-            Stringz::start();
-        },
-        ::testing::ExitedWithCode(1), "Open: strings.txt\n.*Failure!\n.*FileIn: Can't read");
+TEST(StringzStart, TooFewLinesOrNoFileHaltWithTheReadersMessage) {
+    const std::pair<int, const char*> cases[] = {
+        {12, "FileIn: Can't read from file - it failed to open"},
+        {-1, "Open: strings.txt\n.*Failure!\n.*FileIn: Can't read"}};
+    for (const auto& [lines, message] : cases) {
+        TempDataFolder folder;
+        TempDataFolder::add_font();
+        if (lines > 0) TempDataFolder::write_file("strings.txt", joined(widening_lines(lines), false));
+        EXPECT_EXIT(
+            {
+                route_log_to_stderr();
+                TextMaker::start();
+                Stringz::start();
+            },
+            ::testing::ExitedWithCode(1), message);
+    }
 }

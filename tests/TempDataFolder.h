@@ -1,23 +1,24 @@
 #pragma once
 // A throw-away data folder for tests: created under the system's temporary folder,
-// made the working directory for the test's lifetime, then removed again.
+// made the working directory for the test's lifetime (unless asked not to), then removed.
 #include <SDL.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 class TempDataFolder {
   public:
-    TempDataFolder() : previous(std::filesystem::current_path()) {
+    explicit TempDataFolder(bool enter = true) : previous(std::filesystem::current_path()) {
         std::string pattern = (std::filesystem::temp_directory_path() / "ironvale-XXXXXX").string();
         std::vector<char> name(pattern.begin(), pattern.end());
         name.push_back('\0');
         path = mkdtemp(name.data());
-        std::filesystem::current_path(path);
+        if (enter) std::filesystem::current_path(path);
     }
     ~TempDataFolder() {
         std::filesystem::current_path(previous);
@@ -32,6 +33,13 @@ class TempDataFolder {
         make_parent(name);
         std::ofstream out(name, std::ios::binary);
         out << content;
+    }
+
+    static std::string read_file(const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
     }
 
     // The game's font, as the build assembled it.
