@@ -1,7 +1,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 #include "StoryWorld.h"
@@ -49,11 +48,6 @@ class Onlooker : public ScriptedEvents {
     std::vector<Sight> seen;
 };
 
-double seconds_of(const std::function<void()>& f) {
-    const auto begin = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-}
 } // namespace
 
 using StoryTest = StoryWorld;
@@ -194,30 +188,6 @@ TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(occurrences(log, "INVALID LEVEL SCRIPT COMMAND: LOSE MARKER"), 2);
     EXPECT_EQ(occurrences(log, "Open: Stories/S/Doomed/level.txt"), 2);
-}
-
-TEST_F(StoryTest, WavesComeAfterThePauseOrAtOnce) {
-    write_index("S");
-    write_story("S", {"Paused", "Instant"}, "0");
-    // Each wave script ends the level, so the time spent in it shows when the wave came.
-    write_level_file("S", "Paused", "level.txt", "WAVES\n1");
-    write_level_file("S", "Paused", "wave1.txt", "EXIT");
-    write_level_file("S", "Instant", "level.txt", "WAVES\n2\nWAVEPAUSE\n0");
-    write_level_file("S", "Instant", "wave1.txt", "WAVEPAUSE\n0");
-    write_level_file("S", "Instant", "wave2.txt", "EXIT");
-    Story::start();
-    Story* s = Story::stories[0];
-    testing::internal::CaptureStdout();
-    bool won = false;
-    const double paused = seconds_of([&] { won = s->start_level(0); });
-    EXPECT_TRUE(won);
-    EXPECT_GE(paused, 1.5);
-    const double instant = seconds_of([&] { won = s->start_level(1); });
-    EXPECT_TRUE(won) << "won after every wave, and unlocked";
-    EXPECT_LT(instant, 1.0);
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(occurrences(log, "Story: Level automatically exited due to script"), 2);
-    EXPECT_EQ(s->progress, 1);
 }
 
 TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
