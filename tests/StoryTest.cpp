@@ -12,42 +12,20 @@
 namespace {
 const std::vector<std::string> FIVE = {"One", "Two", "Three", "Four", "Five"};
 
-// Answers every page and every speech with Tab at once, for as long as it is asked.
-class AnswersAtOnce : public ScriptedEvents {
-  public:
-    AnswersAtOnce() : ScriptedEvents(std::vector<SDL_Event>{}) {}
-    bool poll(SDL_Event& event) override {
-        event = key(SDLK_TAB);
-        return true;
-    }
-};
-
 // Plays a level for one frame, then presses Escape.
 bool play_and_escape(Story* story, int level) {
     ScriptedEvents player{SDLK_ESCAPE};
     return story->start_level(level);
 }
 
-// A player who presses keys as a ScriptedEvents does and looks at the world each frame.
-class Onlooker : public ScriptedEvents {
-  public:
-    struct Sight {
-        Uint32 clock;
-        Uint32 real;
-        size_t agents;
-        int frame_counter;
-        const Frame* frame;
-    };
-    using ScriptedEvents::ScriptedEvents;
-    bool poll(SDL_Event& event) override {
-        const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
-        seen.push_back({Clock::now(), SDL_GetTicks(), Agent::agents.size(),
-                        a ? a->frame_counter : -1, a ? a->frame : nullptr});
-        return ScriptedEvents::poll(event);
-    }
-    std::vector<Sight> seen;
+// What a player saw of the world at one poll.
+struct Sight {
+    Uint32 clock;
+    Uint32 real;
+    size_t agents;
+    int frame_counter;
+    const Frame* frame;
 };
-
 } // namespace
 
 using StoryTest = StoryWorld;
@@ -227,7 +205,12 @@ TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
     EXPECT_NE(read(source + "index.txt").back(), '\n') << "no line break after the last name";
     Story::start();
     ASSERT_FALSE(Story::stories.empty());
-    AnswersAtOnce player;
+    // Every page and every speech answered with Tab at once, for as long as it is asked.
+    ScriptedEvents player(std::vector<SDL_Event>{});
+    player.each_poll = [](SDL_Event& event) {
+        event = ScriptedEvents::key(SDLK_TAB);
+        return true;
+    };
     for (Story* s : Story::stories) {
         EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
         EXPECT_GE(s->levels.size(), 5u);
@@ -270,9 +253,15 @@ TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
     keys.push_back(ScriptedEvents::key(SDLK_PAUSE));
     keys.insert(keys.end(), 30, ScriptedEvents::key(SDLK_F1));
     keys.push_back(ScriptedEvents::key(SDLK_ESCAPE));
-    Onlooker player(keys);
+    ScriptedEvents player(keys);
+    std::vector<Sight> seen;
+    player.each_poll = [&seen](SDL_Event&) {
+        const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
+        seen.push_back({Clock::now(), SDL_GetTicks(), Agent::agents.size(),
+                        a ? a->frame_counter : -1, a ? a->frame : nullptr});
+        return false;
+    };
     Story::stories[0]->start_level(0);
-    const std::vector<Onlooker::Sight>& seen = player.seen;
     ASSERT_EQ(seen.size(), keys.size());
 
     const int resumed = 41;
