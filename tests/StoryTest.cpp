@@ -21,7 +21,6 @@ bool play_and_escape(Story* story, int level) {
 // What a player saw of the world at one poll.
 struct Sight {
     Uint32 clock;
-    Uint32 real;
     size_t agents;
     int frame_counter;
     const Frame* frame;
@@ -257,8 +256,8 @@ TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
     std::vector<Sight> seen;
     player.each_poll = [&seen](SDL_Event&) {
         const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
-        seen.push_back({Clock::now(), SDL_GetTicks(), Agent::agents.size(),
-                        a ? a->frame_counter : -1, a ? a->frame : nullptr});
+        seen.push_back({Clock::now(), Agent::agents.size(), a ? a->frame_counter : -1,
+                        a ? a->frame : nullptr});
         return false;
     };
     Story::stories[0]->start_level(0);
@@ -271,14 +270,12 @@ TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
         EXPECT_EQ(seen[i].frame_counter, seen[0].frame_counter) << "frame " << i;
         EXPECT_EQ(seen[i].frame, seen[0].frame) << "frame " << i;
     }
-    EXPECT_GE(seen[resumed].real - seen[1].real, 500u) << "the pause took its time";
 
     size_t wave = resumed + 1;
     while (wave < seen.size() && seen[wave].agents == 2)
         ++wave;
     ASSERT_LT(wave, seen.size()) << "the wave came once play went on";
     EXPECT_GE(seen[wave].clock - seen[0].clock, 150u);
-    EXPECT_GE(seen[wave].real - seen[resumed].real, 100u) << "the paused time did not count";
     EXPECT_TRUE(seen[resumed + 8].frame_counter != seen[resumed].frame_counter ||
                 seen[resumed + 8].frame != seen[resumed].frame)
         << "the world moves again";
