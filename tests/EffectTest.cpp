@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <set>
 #include <vector>
 
 #include "CombatWorld.h"
@@ -34,28 +31,6 @@ TEST_F(EffectTest, BloodOfNoDropsMakesNothingAndDrawsNoRandomNumbers) {
     EXPECT_EQ(next_random_after(7, [] { Effect::meat(Coord(100, 100), 0, 30, 1, 5, 0); }),
               expected);
     EXPECT_TRUE(all_particles().empty());
-}
-
-TEST_F(EffectTest, BloodDropsAreRedDotsFallingInBothLayers) {
-    Effect::blood(Coord(400, 300), 0, 30, 1, 5, 400);
-    const std::vector<Particle*> front = particles(Particle::foreground);
-    const std::vector<Particle*> back = particles(Particle::background);
-    EXPECT_EQ(front.size() + back.size(), 400u);
-    EXPECT_GT(front.size(), 100u);
-    EXPECT_GT(back.size(), 100u);
-    for (Particle* p : all_particles()) {
-        EXPECT_EQ(p->pos, Coord(400, 300));
-        EXPECT_EQ(p->gravity, 1);
-        EXPECT_EQ(p->terminal_velocity, 20);
-        Uint8 r, g, b;
-        SDL_GetRGB(p->pixel, Graphics::screen->surface->format, &r, &g, &b);
-        EXPECT_GE(r, 105);
-        EXPECT_EQ(g, 0);
-        EXPECT_EQ(b, 0);
-        // Speeds from -1 to 10, within 30 degrees of the right.
-        EXPECT_LE(std::abs(p->vel.x), 11);
-        EXPECT_LE(std::abs(p->vel.y), 6);
-    }
 }
 
 TEST_F(EffectTest, ADropWithoutSpeedFallsStraightDown) {
@@ -130,28 +105,6 @@ TEST_F(EffectTest, GibletsFlyUpAndTrailBloodUntilTheyRest) {
     EXPECT_GT(all_particles().size(), 0u);
 }
 
-TEST_F(EffectTest, SnowFlakesLiveExactly75FramesWhereverTheyDrift) {
-    for (int i = 0; i < 20; ++i)
-        Effect::snow();
-    std::vector<Particle*> flakes = all_particles();
-    ASSERT_GE(flakes.size(), 19u);
-    for (Particle* p : flakes) {
-        EXPECT_FALSE(p->dies_offscreen);
-        EXPECT_EQ(p->lifespan, 75);
-        EXPECT_GE(p->terminal_velocity, 8);
-        EXPECT_LE(p->terminal_velocity, 10);
-        EXPECT_EQ(p->pos.y, 0);
-        EXPECT_GE(p->pos.x, -500);
-        EXPECT_LT(p->pos.x, 1300);
-    }
-    for (int frame = 1; frame <= 75; ++frame) {
-        EXPECT_EQ(all_particles().size(), flakes.size()) << frame;
-        Particle::foreground.run();
-        Particle::background.run();
-    }
-    EXPECT_TRUE(all_particles().empty());
-}
-
 TEST_F(EffectTest, AWaterDropWithoutLifespanLivesUntilItLeavesTheScreen) {
     Particle* lasting = nullptr;
     for (int spray = 0; spray < 10 && !lasting; ++spray) {
@@ -172,44 +125,6 @@ TEST_F(EffectTest, AWaterDropWithoutLifespanLivesUntilItLeavesTheScreen) {
         if (gone) return;
     }
     ADD_FAILURE() << "the drop never left the screen";
-}
-
-TEST_F(EffectTest, AStompThrowsFiveRocksAlongTheFloor) {
-    Effect::stomp(300);
-    std::vector<Particle*> rocks = particles(Particle::foreground);
-    ASSERT_EQ(rocks.size(), 5u);
-    std::set<int> xs;
-    for (Particle* p : rocks) {
-        xs.insert(p->pos.x);
-        EXPECT_EQ(p->pos.y, 503);
-        EXPECT_LE(p->vel.y, -14);
-        EXPECT_GE(p->vel.y, -24);
-        EXPECT_EQ(p->gravity, 3);
-        EXPECT_GE(p->terminal_velocity, 1);
-        EXPECT_LE(p->terminal_velocity, 2);
-        bool rubble = false;
-        for (int n = 17; n <= 20; ++n)
-            rubble = rubble || p->sprite == SpriteSheet::base[n];
-        EXPECT_TRUE(rubble);
-    }
-    EXPECT_EQ(xs, (std::set<int>{250, 275, 300, 325, 350}));
-}
-
-TEST_F(EffectTest, HellfireRisesAtFivePixelsAFrameOnceSlowed) {
-    Effect::hellfire(300);
-    Particle* flame = particles(Particle::foreground).at(0);
-    EXPECT_EQ(flame->pos, Coord(300, 500));
-    EXPECT_LE(flame->vel.y, -10);
-    EXPECT_GE(flame->vel.y, -24);
-    const int start = flame->vel.y;
-    // Gravity slows the rise until the limit holds it at 5 a frame; twelve pictures.
-    for (int frame = 1; frame <= 11; ++frame) {
-        flame->run();
-        EXPECT_EQ(flame->vel.y, std::min(start + frame, -5)) << frame;
-        EXPECT_TRUE(flame->alive);
-    }
-    flame->run();
-    EXPECT_FALSE(flame->alive);
 }
 
 TEST_F(EffectTest, LightningDrawsStrokesForThisFrameOnly) {

@@ -207,23 +207,6 @@ TEST_F(ImageTest, BoxesAreClippedAndNegativeSizesDrawNothing) {
     EXPECT_EQ(pixels_of(Graphics::screen, Pixel::white), rect(0, 0, 4, 4));
 }
 
-TEST_F(ImageTest, RefreshSleepsOutTheRestOfTheFrame) {
-    // However the machine schedules us, a refresh never returns before the 25 ms period
-    // since the last one has passed.
-    const Uint32 previous = SDL_GetTicks();
-    Graphics::last_update = previous;
-    SDL_Delay(10);
-    Graphics::refresh();
-    EXPECT_GE(SDL_GetTicks() - previous, 25u);
-    EXPECT_GE(Graphics::last_update, previous + 25);
-
-    // A frame that is already late is presented without a further full period of sleep.
-    Graphics::last_update = SDL_GetTicks() - 40;
-    const Uint32 before = SDL_GetTicks();
-    Graphics::refresh();
-    EXPECT_LT(SDL_GetTicks() - before, 25u);
-}
-
 TEST_F(ImageTest, ForcedRefreshLeavesTheFrameClockAlone) {
     Graphics::last_update = 1234;
     Graphics::force_refresh();

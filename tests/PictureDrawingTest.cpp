@@ -41,22 +41,6 @@ TEST(SkeletonRenderer, ColoursTheSwordByWhatLiesUnderIt) {
                      count(bare, key::sword_on_cape));
 }
 
-TEST(SkeletonRenderer, PutsExactlyTheAttackPointsTheStrikeAsksFor) {
-    const std::pair<Strike, int> strikes[] = {
-        {Strike::none, 0}, {Strike::blade2, 2},    {Strike::blade3, 3},  {Strike::tip1, 1},
-        {Strike::tip2, 2}, {Strike::near_hand, 1}, {Strike::far_hand, 1}};
-    for (const Pose& table_pose : pose_table()) {
-        for (const auto& [strike, expected] : strikes) {
-            const bool on_blade = strike != Strike::near_hand && strike != Strike::far_hand;
-            if (table_pose.grip == Grip::none && on_blade) continue; // no blade to mark
-            Pose p = table_pose;
-            p.strike = strike;
-            EXPECT_EQ(expected, count(draw_figure(p, fighter_look()), key::special))
-                << "pose " << p.number << " strike " << static_cast<int>(strike);
-        }
-    }
-}
-
 // A motion smear is steel laid around the figure: it must not take a pixel from the body (a
 // blow there would stop wounding) nor bring a colour the recolouring does not know.
 TEST(SkeletonRenderer, SmearsOnlyAddSteelAroundTheFigure) {

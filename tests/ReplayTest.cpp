@@ -25,31 +25,22 @@
 namespace {
 // A player who holds the right arrow, swings every few frames, turns every page and
 // leaves each level (Escape) after its number of frames of play.
-class Player : public EventSource {
+class Player : public ScriptedEvents {
   public:
-    explicit Player(std::vector<int> frames) : frames(std::move(frames)) {
-        Events::reset();
-        previous = Events::use(this);
-    }
-    ~Player() override {
-        Events::use(previous);
-        Events::reset();
-    }
-    Player(const Player&) = delete;
-    Player& operator=(const Player&) = delete;
+    explicit Player(std::vector<int> frames)
+        : ScriptedEvents(std::vector<SDL_Event>{}), frames(std::move(frames)) {}
 
     bool poll(SDL_Event& event) override {
         if (level >= frames.size() || played < frames[level]) return false;
-        event = ScriptedEvents::key(SDLK_ESCAPE);
+        event = key(SDLK_ESCAPE);
         played = 0;
         ++level;
         return true;
     }
     bool wait(SDL_Event& event) override {
-        event = ScriptedEvents::key(SDLK_RETURN);
+        event = key(SDLK_RETURN);
         return true;
     }
-    bool discard() override { return false; }
     const Uint8* keys() override {
         ++played;
         state.fill(0);
@@ -63,7 +54,6 @@ class Player : public EventSource {
     size_t level = 0;
     int played = 0;
     std::array<Uint8, SDLK_LAST> state{};
-    EventSource* previous = nullptr;
 };
 
 // What a level looked like when the player left it.
@@ -288,35 +278,27 @@ TEST_F(ReplayTest, AnIdleMenuPlaysTheDemoUntilAKey) {
     Story::start();
 
     // Looks at the controllers each frame; a key after the empty level's end has shown.
-    class Idle : public ScriptedEvents {
-      public:
-        Idle() : ScriptedEvents(std::vector<SDL_Event>{}) {}
-        bool poll(SDL_Event& event) override {
-            ++polls;
-            for (const AI* c : AI::AI_list)
-                players_driven = players_driven || dynamic_cast<const AI_P1*>(c) != nullptr;
-            hurt = hurt || (Agent::agents.size() > 1 && Agent::agents[1]->hp < 100);
-            if (polls == Demo::IDLE_FRAMES + 300)
-                event = key(SDLK_a);
-            else if (polls == Demo::IDLE_FRAMES + 310)
-                event = close();
-            else
-                return false;
-            return true;
-        }
-        int polls = 0;
-        bool players_driven = false;
-        bool hurt = false;
+    ScriptedEvents idle(std::vector<SDL_Event>{});
+    int polls = 0;
+    bool players_driven = false, hurt = false;
+    idle.each_poll = [&](SDL_Event& event) {
+        ++polls;
+        for (const AI* c : AI::AI_list)
+            players_driven = players_driven || dynamic_cast<const AI_P1*>(c) != nullptr;
+        hurt = hurt || (Agent::agents.size() > 1 && Agent::agents[1]->hp < 100);
+        const int idle_for = polls - Demo::IDLE_FRAMES;
+        if (idle_for == 300) event = ScriptedEvents::key(SDLK_a);
+        if (idle_for == 310) event = ScriptedEvents::close();
+        return idle_for == 300 || idle_for == 310;
     };
     testing::internal::CaptureStdout();
-    Idle idle;
     run_menu();
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_NE(log.find("Demo: Playing 'Stories/S/Empty/'\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Demo: Playing 'Stories/S/Fight/'\n"), std::string::npos) << log;
     EXPECT_NE(log.find("Demo: A key was pressed"), std::string::npos) << log;
-    EXPECT_FALSE(idle.players_driven) << "the demo hands the players' fighters to the computer";
-    EXPECT_TRUE(idle.hurt) << "who fights";
+    EXPECT_FALSE(players_driven) << "the demo hands the players' fighters to the computer";
+    EXPECT_TRUE(hurt) << "who fights";
     EXPECT_EQ(read("Stories/S/save.txt"), "0");
     EXPECT_EQ(Story::stories[0]->progress, 0);
 }

@@ -4,8 +4,10 @@
 // at most one a frame); a wait takes the next one too, or a request to close the window
 // once the list is used up, so that a forgotten key ends the test instead of hanging it.
 // Discarding drops nothing: this player presses its keys only when the game listens.
+// A test may look on, or answer, at every poll through `each_poll`.
 #include <SDL.h>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -29,6 +31,7 @@ class ScriptedEvents : public EventSource {
     ScriptedEvents& operator=(const ScriptedEvents&) = delete;
 
     bool poll(SDL_Event& event) override {
+        if (each_poll && each_poll(event)) return true;
         if (next == events.size()) return false;
         event = events[next++];
         return true;
@@ -41,6 +44,9 @@ class ScriptedEvents : public EventSource {
     const Uint8* keys() override { return keyboard.data(); }
 
     bool used_up() const { return next == events.size(); }
+
+    // Called first at every poll; true answers the poll with the event it set.
+    std::function<bool(SDL_Event&)> each_poll;
 
     static SDL_Event key(SDLKey sym) {
         SDL_Event e = {};

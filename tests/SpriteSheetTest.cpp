@@ -62,21 +62,6 @@ void start_and_report() {
     SpriteSheet::start();
 }
 
-TEST(SpriteSheetAnchors, PlainSpritesAreAnchoredByTheirNumberAndTheMarkerSlides) {
-    EXPECT_EQ(SpriteSheet::base_anchor(12, 31, 20), Coord(15, 20));
-    EXPECT_EQ(SpriteSheet::base_anchor(18, 31, 20), Coord(15, 0));
-    EXPECT_EQ(SpriteSheet::base_anchor(30, 31, 20), Coord(15, 10));
-    for (int n : {11, 16, 41, 49}) EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 7)) << n;
-    for (int n : {17, 20}) EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 0)) << n;
-    for (int n : {0, 10, 21, 40, 50, 65})
-        EXPECT_EQ(SpriteSheet::base_anchor(n, 9, 7), Coord(4, 3)) << n;
-    // The loading marker slides five hundred pixels in 118 steps.
-    EXPECT_EQ(SpriteSheet::loading_marker_position(0, 800), Coord(-300, 400));
-    EXPECT_EQ(SpriteSheet::loading_marker_position(118, 800), Coord(200, 400));
-    EXPECT_EQ(SpriteSheet::loading_marker_position(129, 800), Coord(246, 400));
-    EXPECT_EQ(SpriteSheet::loading_marker_position(1, 800), Coord(-295, 400));
-}
-
 TEST_F(SpriteSheetTest, StartLoadsEveryTableWithItsAnchorsAndEndEmptiesThem) {
     testing::internal::CaptureStdout();
     SpriteSheet::start();

@@ -1,7 +1,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 #include "StoryWorld.h"
@@ -13,47 +12,19 @@
 namespace {
 const std::vector<std::string> FIVE = {"One", "Two", "Three", "Four", "Five"};
 
-// Answers every page and every speech with Tab at once, for as long as it is asked.
-class AnswersAtOnce : public ScriptedEvents {
-  public:
-    AnswersAtOnce() : ScriptedEvents(std::vector<SDL_Event>{}) {}
-    bool poll(SDL_Event& event) override {
-        event = key(SDLK_TAB);
-        return true;
-    }
-};
-
 // Plays a level for one frame, then presses Escape.
 bool play_and_escape(Story* story, int level) {
     ScriptedEvents player{SDLK_ESCAPE};
     return story->start_level(level);
 }
 
-// A player who presses keys as a ScriptedEvents does and looks at the world each frame.
-class Onlooker : public ScriptedEvents {
-  public:
-    struct Sight {
-        Uint32 clock;
-        Uint32 real;
-        size_t agents;
-        int frame_counter;
-        const Frame* frame;
-    };
-    using ScriptedEvents::ScriptedEvents;
-    bool poll(SDL_Event& event) override {
-        const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
-        seen.push_back({Clock::now(), SDL_GetTicks(), Agent::agents.size(),
-                        a ? a->frame_counter : -1, a ? a->frame : nullptr});
-        return ScriptedEvents::poll(event);
-    }
-    std::vector<Sight> seen;
+// What a player saw of the world at one poll.
+struct Sight {
+    Uint32 clock;
+    size_t agents;
+    int frame_counter;
+    const Frame* frame;
 };
-
-double seconds_of(const std::function<void()>& f) {
-    const auto begin = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-}
 } // namespace
 
 using StoryTest = StoryWorld;
@@ -196,30 +167,6 @@ TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
     EXPECT_EQ(occurrences(log, "Open: Stories/S/Doomed/level.txt"), 2);
 }
 
-TEST_F(StoryTest, WavesComeAfterThePauseOrAtOnce) {
-    write_index("S");
-    write_story("S", {"Paused", "Instant"}, "0");
-    // Each wave script ends the level, so the time spent in it shows when the wave came.
-    write_level_file("S", "Paused", "level.txt", "WAVES\n1");
-    write_level_file("S", "Paused", "wave1.txt", "EXIT");
-    write_level_file("S", "Instant", "level.txt", "WAVES\n2\nWAVEPAUSE\n0");
-    write_level_file("S", "Instant", "wave1.txt", "WAVEPAUSE\n0");
-    write_level_file("S", "Instant", "wave2.txt", "EXIT");
-    Story::start();
-    Story* s = Story::stories[0];
-    testing::internal::CaptureStdout();
-    bool won = false;
-    const double paused = seconds_of([&] { won = s->start_level(0); });
-    EXPECT_TRUE(won);
-    EXPECT_GE(paused, 1.5);
-    const double instant = seconds_of([&] { won = s->start_level(1); });
-    EXPECT_TRUE(won) << "won after every wave, and unlocked";
-    EXPECT_LT(instant, 1.0);
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(occurrences(log, "Story: Level automatically exited due to script"), 2);
-    EXPECT_EQ(s->progress, 1);
-}
-
 TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
     write_index("S");
     write_story("S", {"Timed"}, "0");
@@ -257,7 +204,12 @@ TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
     EXPECT_NE(read(source + "index.txt").back(), '\n') << "no line break after the last name";
     Story::start();
     ASSERT_FALSE(Story::stories.empty());
-    AnswersAtOnce player;
+    // Every page and every speech answered with Tab at once, for as long as it is asked.
+    ScriptedEvents player(std::vector<SDL_Event>{});
+    player.each_poll = [](SDL_Event& event) {
+        event = ScriptedEvents::key(SDLK_TAB);
+        return true;
+    };
     for (Story* s : Story::stories) {
         EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
         EXPECT_GE(s->levels.size(), 5u);
@@ -300,9 +252,15 @@ TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
     keys.push_back(ScriptedEvents::key(SDLK_PAUSE));
     keys.insert(keys.end(), 30, ScriptedEvents::key(SDLK_F1));
     keys.push_back(ScriptedEvents::key(SDLK_ESCAPE));
-    Onlooker player(keys);
+    ScriptedEvents player(keys);
+    std::vector<Sight> seen;
+    player.each_poll = [&seen](SDL_Event&) {
+        const Agent* a = Agent::agents.empty() ? nullptr : Agent::agents[0];
+        seen.push_back({Clock::now(), Agent::agents.size(), a ? a->frame_counter : -1,
+                        a ? a->frame : nullptr});
+        return false;
+    };
     Story::stories[0]->start_level(0);
-    const std::vector<Onlooker::Sight>& seen = player.seen;
     ASSERT_EQ(seen.size(), keys.size());
 
     const int resumed = 41;
@@ -312,14 +270,12 @@ TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {
         EXPECT_EQ(seen[i].frame_counter, seen[0].frame_counter) << "frame " << i;
         EXPECT_EQ(seen[i].frame, seen[0].frame) << "frame " << i;
     }
-    EXPECT_GE(seen[resumed].real - seen[1].real, 500u) << "the pause took its time";
 
     size_t wave = resumed + 1;
     while (wave < seen.size() && seen[wave].agents == 2)
         ++wave;
     ASSERT_LT(wave, seen.size()) << "the wave came once play went on";
     EXPECT_GE(seen[wave].clock - seen[0].clock, 150u);
-    EXPECT_GE(seen[wave].real - seen[resumed].real, 100u) << "the paused time did not count";
     EXPECT_TRUE(seen[resumed + 8].frame_counter != seen[resumed].frame_counter ||
                 seen[resumed + 8].frame != seen[resumed].frame)
         << "the world moves again";
