@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Noise.h"
+#include "OnePole.h"
 #include "Wave.h"
 
 namespace contentgen {
@@ -66,5 +68,20 @@ void Shaping::fade(Mono& s, double in_seconds, double out_seconds) {
     const std::size_t fout = std::min(n, static_cast<std::size_t>(out_seconds * Wave::RATE));
     for (std::size_t i = 0; i < fin; ++i) s[i] *= static_cast<float>(i) / static_cast<float>(fin);
     for (std::size_t i = 0; i < fout; ++i) s[n - 1 - i] *= static_cast<float>(i) / static_cast<float>(fout);
+}
+void Shaping::filter(Mono& signal, Biquad::Kind kind, float freq, float q, float gain_db) {
+    Biquad f(kind, freq, q, gain_db);
+    for (float& x : signal) x = f.process(x);
+}
+
+void Shaping::add_breath(Mono& signal, std::uint64_t seed, float level, float centre_hz, float q,
+                         float follow_hz) {
+    Noise noise(seed);
+    Biquad band(Biquad::Kind::BANDPASS, centre_hz, q);
+    OnePole follow(follow_hz);
+    for (float& x : signal) {
+        const float env = follow.process(std::fabs(x));
+        x += band.process(noise.white()) * env * level;
+    }
 }
 }

@@ -1,6 +1,9 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <vector>
+
+#include "Biquad.h"
 
 namespace contentgen {
 // Helpers shared by the effect recipes: rendering a mono signal sample by sample and reshaping
@@ -22,5 +25,11 @@ public:
     static void fit(Mono& signal, double min_seconds, double max_seconds);
     static void normalise(Mono& signal, float target);
     static void fade(Mono& signal, double in_seconds, double out_seconds);
+    // Runs the signal through one biquad filter.
+    static void filter(Mono& signal, Biquad::Kind kind, float freq, float q, float gain_db = 0.0f);
+    // Adds band-passed noise that follows the signal's loudness (an envelope follower at
+    // `follow_hz`): breath riding on a voice.
+    static void add_breath(Mono& signal, std::uint64_t seed, float level, float centre_hz, float q,
+                           float follow_hz);
 };
 }

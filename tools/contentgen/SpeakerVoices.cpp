@@ -4,8 +4,6 @@
 
 #include "Biquad.h"
 #include "Loudness.h"
-#include "Noise.h"
-#include "OnePole.h"
 #include "Reverb.h"
 #include "Shaping.h"
 
@@ -13,20 +11,9 @@ namespace contentgen {
 namespace {
 using Mono = Shaping::Mono;
 
-void filter(Mono& s, Biquad::Kind kind, float freq, float q, float gain_db = 0.0f) {
-    Biquad f(kind, freq, q, gain_db);
-    for (float& x : s) x = f.process(x);
-}
-
 // Breath noise that follows the voice's loudness: husk for the old, rasp for the cruel.
 void add_breath(Mono& s, std::uint64_t seed, float level) {
-    Noise noise(seed);
-    Biquad band(Biquad::Kind::BANDPASS, 2000.0f, 0.6f);
-    OnePole follow(25.0f);
-    for (float& x : s) {
-        const float env = follow.process(std::fabs(x));
-        x += band.process(noise.white()) * env * level;
-    }
+    Shaping::add_breath(s, seed, level, 2000.0f, 0.6f, 25.0f);
 }
 
 // A second take a little slower under the first: two throats speaking as one.
@@ -87,10 +74,10 @@ Wave SpeakerVoices::say(const Speaker& speaker, const std::string& words, std::u
     if (speaker.speed != 1.0f) s = Shaping::warp(s, speaker.speed, speaker.speed);
     if (speaker.twin > 0.0f) thicken(s, speaker.twin);
     if (speaker.breath > 0.0f) add_breath(s, seed, speaker.breath);
-    filter(s, Biquad::Kind::HIGHPASS, speaker.low_cut, 0.7f);
-    filter(s, Biquad::Kind::LOWPASS, speaker.high_cut, 0.7f);
+    Shaping::filter(s, Biquad::Kind::HIGHPASS, speaker.low_cut, 0.7f);
+    Shaping::filter(s, Biquad::Kind::LOWPASS, speaker.high_cut, 0.7f);
     // Presence: the band where words are understood, lifted a little for every voice.
-    filter(s, Biquad::Kind::PEAK, 2500.0f, 1.0f, 3.0f);
+    Shaping::filter(s, Biquad::Kind::PEAK, 2500.0f, 1.0f, 3.0f);
     Shaping::normalise(s, 0.9f);
     if (speaker.drive > 1.0f) Shaping::saturate(s, speaker.drive);
     Shaping::fade(s, 0.004, 0.03);

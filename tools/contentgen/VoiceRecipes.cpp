@@ -4,8 +4,6 @@
 #include <string>
 
 #include "Biquad.h"
-#include "OnePole.h"
-#include "Noise.h"
 #include "Reverb.h"
 #include "Shaping.h"
 #include "Voice.h"
@@ -15,20 +13,9 @@ namespace contentgen {
 namespace {
 using Mono = Shaping::Mono;
 
-void filter(Mono& s, Biquad::Kind kind, float freq, float q, float gain_db = 0.0f) {
-    Biquad f(kind, freq, q, gain_db);
-    for (float& x : s) x = f.process(x);
-}
-
 // Breath noise under the voice makes a synthetic syllable sound strained.
 void add_breath(Mono& s, std::uint64_t seed, float level) {
-    Noise noise(seed);
-    Biquad band(Biquad::Kind::BANDPASS, 1800.0f, 0.7f);
-    OnePole follow(30.0f);
-    for (float& x : s) {
-        const float env = follow.process(std::fabs(x));
-        x += band.process(noise.white()) * env * level;
-    }
+    Shaping::add_breath(s, seed, level, 1800.0f, 0.7f, 30.0f);
 }
 
 // Fast uneven wavering of loudness: the strain of a throat forced by pain.
@@ -60,8 +47,8 @@ Wave VoiceRecipes::grunt(std::uint64_t seed, const SoundEffects::Params& p) {
     s = Shaping::warp(s, p.b, p.b * 0.85f);
     add_breath(s, seed, 0.5f);
     roughen(s, seed, 0.2f);
-    filter(s, Biquad::Kind::HIGHPASS, 90.0f, 0.7f);
-    filter(s, Biquad::Kind::LOWPASS, 3200.0f, 0.7f);
+    Shaping::filter(s, Biquad::Kind::HIGHPASS, 90.0f, 0.7f);
+    Shaping::filter(s, Biquad::Kind::LOWPASS, 3200.0f, 0.7f);
     Shaping::saturate(s, 2.5f);
     Shaping::fit(s, 0.2, p.c);
     Shaping::fade(s, 0.003, 0.06);
@@ -75,9 +62,9 @@ Wave VoiceRecipes::death_cry(std::uint64_t seed, const SoundEffects::Params& p) 
     s = Shaping::warp(s, 0.95f, p.b, 0.02f, 5.5f);
     add_breath(s, seed, 0.6f);
     roughen(s, seed, 0.25f);
-    filter(s, Biquad::Kind::HIGHPASS, 100.0f, 0.7f);
-    filter(s, Biquad::Kind::PEAK, 1100.0f, 1.0f, 4.0f);
-    filter(s, Biquad::Kind::LOWPASS, 3500.0f, 0.7f);
+    Shaping::filter(s, Biquad::Kind::HIGHPASS, 100.0f, 0.7f);
+    Shaping::filter(s, Biquad::Kind::PEAK, 1100.0f, 1.0f, 4.0f);
+    Shaping::filter(s, Biquad::Kind::LOWPASS, 3500.0f, 0.7f);
     Shaping::saturate(s, 3.0f);
     Shaping::fit(s, 0.6, p.c);
     Shaping::fade(s, 0.004, 0.25);
@@ -91,8 +78,8 @@ Wave VoiceRecipes::scream(std::uint64_t seed, const SoundEffects::Params& p) {
     // A fast tremble of pitch is what makes a held vowel sound frightened.
     s = Shaping::warp(s, p.a, p.a * 1.06f, 0.035f, 7.5f);
     add_breath(s, seed, 0.2f);
-    filter(s, Biquad::Kind::HIGHPASS, 250.0f, 0.7f);
-    filter(s, Biquad::Kind::PEAK, 2800.0f, 1.2f, 5.0f);
+    Shaping::filter(s, Biquad::Kind::HIGHPASS, 250.0f, 0.7f);
+    Shaping::filter(s, Biquad::Kind::PEAK, 2800.0f, 1.2f, 5.0f);
     Shaping::saturate(s, 2.0f);
     Shaping::fit(s, 0.5, p.c);
     Shaping::fade(s, 0.004, 0.15);
@@ -108,8 +95,8 @@ Wave VoiceRecipes::taunt(std::uint64_t seed, const SoundEffects::Params& p) {
     Mono mixed(twin.size());
     for (std::size_t i = 0; i < twin.size(); ++i) mixed[i] = twin[i] * 0.6f + (i < s.size() ? s[i] : 0.0f);
     add_breath(mixed, seed, 0.3f);
-    filter(mixed, Biquad::Kind::PEAK, 180.0f, 0.8f, 6.0f);
-    filter(mixed, Biquad::Kind::LOWPASS, 2800.0f, 0.7f);
+    Shaping::filter(mixed, Biquad::Kind::PEAK, 180.0f, 0.8f, 6.0f);
+    Shaping::filter(mixed, Biquad::Kind::LOWPASS, 2800.0f, 0.7f);
     Shaping::saturate(mixed, 1.8f);
     Shaping::fit(mixed, 1.0, 2.6);
     Wave w;
