@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchOutput.h"
 #include "HeadlessGame.h"
 #include "ai/AI.h"
 #include "core/Clock.h"
@@ -114,8 +115,8 @@ bool read_options(int argc, char** argv, Options& o) {
 
 // The figures keep standard output; the game's log, which also writes there, goes to `log`.
 FILE* split_output(const std::string& log) {
-    FILE* figures = fdopen(dup(STDOUT_FILENO), "w");
-    if (!figures || !std::freopen(log.c_str(), "w", stdout)) {
+    FILE* figures = BenchOutput::figures_apart(log.c_str());
+    if (!figures) {
         std::fprintf(stderr, "BalanceBench: cannot write the log to %s\n", log.c_str());
         std::exit(1);
     }

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "BenchOutput.h"
 #include "HeadlessGame.h"
 #include "ProcessStatus.h"
 #include "app/Demo.h"
@@ -56,11 +57,8 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 1;
     }
-    // The game's log goes to /dev/null, the figures to the original output.
-    std::fflush(stdout);
-    FILE* out = fdopen(dup(1), "w");
-    const int null_fd = open("/dev/null", O_WRONLY);
-    if (!out || null_fd < 0 || dup2(null_fd, 1) < 0) return 1;
+    FILE* out = BenchOutput::figures_apart();
+    if (!out) return 1;
 
     Nobody nobody;
     Events::use(&nobody);

@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchOutput.h"
 #include "ProcessStatus.h"
 #include "app/Demo.h"
 #include "app/Game.h"
@@ -164,26 +165,6 @@ void ten_gore_bursts(int frame) {
     for (int i = 0; i < GORE_BURSTS; ++i) new Attack(ATK_GORE, nullptr, Coord(130 + 60 * i, 0));
 }
 
-CaseResult bare(int frames) {
-    CaseResult r;
-    r.name = "bare clear and present";
-    const Uint32 sky = Pixel::make(127, 127, 127);
-    for (int f = 0; f < frames; ++f) {
-        const double t0 = now_ms();
-        const double c0 = now_ms(CLOCK_THREAD_CPUTIME_ID);
-        Graphics::screen->fill(sky);
-        const double t1 = now_ms();
-        const double c1 = now_ms(CLOCK_THREAD_CPUTIME_ID);
-        Graphics::force_refresh();
-        const double t2 = now_ms();
-        r.work.ms.push_back(t1 - t0);
-        r.work_cpu.ms.push_back(c1 - c0);
-        r.present.ms.push_back(t2 - t1);
-        r.frame.ms.push_back(t2 - t0);
-    }
-    return r;
-}
-
 // Times `frames` frames of `run`, each presented, after `before` (untimed) set it up.
 CaseResult timed(const std::string& name, int frames, const std::function<void(int)>& before,
                  const std::function<void()>& run) {
@@ -207,6 +188,11 @@ CaseResult timed(const std::string& name, int frames, const std::function<void(i
                                                                        count(Particle::foreground));
     }
     return r;
+}
+
+CaseResult bare(int frames) {
+    const Uint32 sky = Pixel::make(127, 127, 127);
+    return timed("bare clear and present", frames, nullptr, [sky] { Graphics::screen->fill(sky); });
 }
 
 CaseResult play(const Case& c, int frames) {
@@ -317,12 +303,8 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 1;
     }
-    // The game's progress log goes to /dev/null, the figures to the original output.
-    std::fflush(stdout);
-    FILE* out = fdopen(dup(1), "w");
-    const int null_fd = open("/dev/null", O_WRONLY);
-    if (!out || null_fd < 0 || dup2(null_fd, 1) < 0) return 1;
-    figures = out;
+    figures = BenchOutput::figures_apart();
+    if (!figures) return 1;
 
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     const bool headless = driver && std::strcmp(driver, "dummy") == 0;

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchOutput.h"
 #include "ProcessStatus.h"
 #include "core/Graphics.h"
 #include "core/Pixel.h"
@@ -188,13 +189,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-    // The progress log of each run would drown the figures: it goes to /dev/null, the
-    // figures to the original standard output.
-    std::fflush(stdout);
-    FILE* out = fdopen(dup(1), "w");
-    const int null_fd = open("/dev/null", O_WRONLY);
-    if (!out || null_fd < 0 || dup2(null_fd, 1) < 0) return 1;
-    figures = out;
+    figures = BenchOutput::figures_apart();
+    if (!figures) return 1;
     // A folder with only the pictures and the font still times the loading.
     const bool with_strings = access("strings.txt", R_OK) == 0;
     const bool with_sound = access("sfx", R_OK) == 0;
