@@ -1,7 +1,6 @@
 // Entry point: brings every subsystem up, runs the main menu, brings them down.
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -107,10 +106,8 @@ bool begin_session(bool demo) {
         session.saves.emplace_back(story->name, story->progress);
     Replay::start_of_session(session);
     for (const auto& save : session.saves)
-        for (Story* story : Story::stories) {
-            const int last = static_cast<int>(story->levels.size()) - 1;
-            if (story->name == save.first) story->progress = std::clamp(save.second, 0, last);
-        }
+        for (Story* story : Story::stories)
+            if (story->name == save.first) story->progress = story->within_levels(save.second);
     return session.demo;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "core/Clock.h"
 #include "core/Error.h"
@@ -145,12 +146,16 @@ int Story::read_progress() const {
         return 0;
     }
     const int saved = save.getInt();
-    const int last = std::max(0, static_cast<int>(levels.size()) - 1);
-    const int kept = std::clamp(saved, 0, last);
+    const int kept = within_levels(saved);
     if (kept != saved)
         Error::note("Story: Saved progress " + Utility::str(saved) + " of '" + name +
-                    "' is outside 0.." + Utility::str(last) + "; using " + Utility::str(kept));
+                    "' is outside 0.." + Utility::str(within_levels(INT_MAX)) + "; using " +
+                    Utility::str(kept));
     return kept;
+}
+
+int Story::within_levels(int saved) const {
+    return std::clamp(saved, 0, std::max(0, static_cast<int>(levels.size()) - 1));
 }
 
 void Story::save_progress(int n) {

@@ -19,6 +19,8 @@ public:
     void save_progress(int n);
     // True once the last level has been unlocked.
     bool finished() const;
+    // A progress brought into the story's levels: 0 .. last level (0 for a story without).
+    int within_levels(int saved) const;
     // Plays level `index` from its intro page to Escape, a script's EXIT or a request to
     // close the game; true when won.
     bool start_level(int index);
