@@ -34,7 +34,6 @@ class Probe : public AI {
     using AI::target_state;
     using AI::use_lightning;
     using AI::use_stomp;
-    using AI::use_teleport;
     using AI::wander;
 
     int runs = 0;
@@ -53,8 +52,6 @@ class Spawner : public Probe {
     Probe* child = nullptr;
 };
 
-AgentInput all_pressed() { return AgentInput(true, true, true, true, true); }
-
 class AIBaseTest : public FighterWorld {
   protected:
     void SetUp() override {
@@ -65,9 +62,6 @@ class AIBaseTest : public FighterWorld {
         AI::kill_all();
         FighterWorld::TearDown();
     }
-    static Agent* fighter(Coord pos, int team, bool facing_left = false) {
-        return new Agent(VARIANT_WHITE_CAPE, 10, pos, team, facing_left);
-    }
     // The answer `a` would get from stepping `combo` now; never empty on a fresh log.
     static AgentInput step_of(Agent* a, const ComboLog& combo) {
         AgentInput in = a->log.approach(combo);
@@ -76,30 +70,108 @@ class AIBaseTest : public FighterWorld {
     }
 };
 
+// Each check in one situation: this controller's fighter (team 1) at x 100 and its enemy
+// (team 2), each raised `up` above the floor, facing, moving and in a state.
+struct Situation {
+    const char* check;
+    AgentState my_state;
+    bool my_left;
+    int my_up, my_vel_x;
+    AgentState foe_state;
+    bool foe_left;
+    int foe_x, foe_up, foe_vel_x;
+    bool acts;
+    AgentInput input;
+    const ComboLog* step = nullptr; // when set, the input expected is this combo's next step
+};
+
+bool check(Probe& ai, const std::string& name) {
+    if (name == "face dumb") return ai.face_enemy(AI::DUMB);
+    if (name == "face smart") return ai.face_enemy(AI::SMART);
+    if (name == "stomp") return ai.use_stomp();
+    if (name == "backstab") return ai.backstab();
+    if (name == "cautious") return ai.cautious_advance();
+    if (name == "block stomp") return ai.block_stomp();
+    if (name == "block teleport") return ai.block_teleport();
+    if (name == "attack air") return ai.attack_air(0.18);
+    ADD_FAILURE() << "no check " << name;
+    return false;
+}
+
+// The thresholds: facing away, the simple mode turns and the smart one jumps to turn under 401;
+// within 50 and moving in the air it stomps, moving it jumps, standing it walks on, beyond 200
+// nothing; a backstab from under 70 behind; an advance only on an enemy not attacking; a stomp
+// from under 100 is run under or blocked; a teleport is jumped at, or followed from the air.
+TEST_F(AIBaseTest, EachCheckAtItsThresholds) {
+    const AgentInput NONE, UP = AgentInput::UP, BACK = AgentInput::BACKWARD,
+                           FWD = AgentInput::FORWARD, DOWN = AgentInput::DOWN,
+                           HIT = AgentInput::ATTACK, AIR_HIT(true, false, false, false, true);
+    const Situation cases[] = {
+        {"face smart", IDLE, true, 0, 0, IDLE, false, 500, 0, 0, true, UP},
+        {"face smart", IDLE, true, 0, 0, IDLE, false, 501, 0, 0, true, BACK},
+        {"face dumb", IDLE, true, 0, 0, IDLE, false, 150, 0, 0, true, BACK},
+        {"face dumb", IDLE, false, 0, 0, IDLE, false, 150, 0, 0, false, NONE},
+        {"face smart", IDLE, false, 0, 0, IDLE, false, 150, 0, 0, false, NONE},
+        {"stomp", IDLE, false, 100, 3, IDLE, false, 150, 0, 0, true, NONE, &Combos::STOMP},
+        {"stomp", IDLE, false, 100, 3, IDLE, false, 151, 0, 0, true, UP},
+        {"stomp", IDLE, false, 100, 3, IDLE, false, 301, 0, 0, false, NONE},
+        {"stomp", IDLE, false, 100, 0, IDLE, false, 300, 0, 0, true, FWD},
+        {"stomp", IDLE, false, 0, 3, IDLE, false, 150, 0, 0, true, UP},
+        {"backstab", IDLE, false, 0, 0, IDLE, false, 169, 0, 0, true, FWD},
+        {"backstab", WALK, false, 0, 0, IDLE, false, 169, 0, 0, true, HIT},
+        {"backstab", WALK, false, 0, 0, IDLE, false, 170, 0, 0, false, NONE},
+        {"cautious", IDLE, false, 0, 0, SLASH, true, 170, 0, 0, false, NONE},
+        {"cautious", IDLE, false, 0, 0, IDLE, true, 170, 0, 0, true, FWD},
+        {"block stomp", IDLE, false, 0, 0, IDLE, false, 199, 200, -2, true, FWD},
+        {"block stomp", WALK, false, 0, 0, IDLE, false, 199, 200, -2, true, DOWN},
+        {"block stomp", WALK, false, 0, 0, IDLE, false, 200, 200, -2, false, NONE},
+        {"block teleport", IDLE, false, 0, 0, TELEPORT, false, 200, 200, 0, true, UP},
+        {"block teleport", IDLE, false, 200, 0, TELEPORT, false, 200, 200, 0, true, NONE,
+         &Combos::TELEPORT},
+        // Closing at 5 a frame on an airborne enemy 50 beyond reach; not on one behind or grounded.
+        {"attack air", IDLE, false, 200, 5, IDLE, false, 200, 200, 0, true, AIR_HIT},
+        {"attack air", IDLE, false, 200, 5, IDLE, false, 0, 200, 0, false, NONE},
+        {"attack air", IDLE, false, 200, 5, IDLE, false, 200, 0, 0, false, NONE},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Situation& c = cases[i];
+        Agent::delete_all();
+        Agent* me = new Agent(VARIANT_WHITE_CAPE, 10, Coord(100, FLOOR - c.my_up), 1, c.my_left);
+        Agent* foe = new Agent(VARIANT_WHITE_CAPE, 10, Coord(c.foe_x, FLOOR - c.foe_up), 2,
+                               c.foe_left);
+        me->state = c.my_state;
+        me->vel.x = c.my_vel_x;
+        foe->state = c.foe_state;
+        foe->vel.x = c.foe_vel_x;
+        Probe ai(me, false);
+        ai.run();
+        const AgentInput expected = c.step ? step_of(me, *c.step) : c.input;
+        EXPECT_EQ(check(ai, c.check), c.acts) << i << ": " << c.check;
+        EXPECT_EQ(me->input, expected) << i << ": " << c.check;
+    }
+}
+
 TEST_F(AIBaseTest, WithoutAnEnemyRunClearsTheInputAndTheChecksDoNotApply) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    fighter(Coord(200, FLOOR), 0);  // neutral: never an enemy
-    fighter(Coord(300, FLOOR), 1);  // an ally
+    Agent* me = fighter(100, 1, false);
+    fighter(200, 0, false); // neutral: never an enemy
+    fighter(300, 1, false); // an ally
     Probe ai(me, false);
     ai.distance = 77;
-    me->input = all_pressed();
+    me->input = AgentInput(true, true, true, true, true);
     ai.run();
     EXPECT_EQ(ai.enemy, nullptr);
     EXPECT_EQ(ai.distance, 0);
-    EXPECT_TRUE(me->input.empty());
-    EXPECT_FALSE(ai.face_enemy(AI::DUMB));
-    EXPECT_FALSE(ai.face_enemy(AI::SMART));
+    for (const char* name : {"face dumb", "face smart", "backstab", "block stomp"})
+        EXPECT_FALSE(check(ai, name)) << name;
     EXPECT_FALSE(ai.block_melee(AI::DUMB));
     EXPECT_FALSE(ai.block_melee(AI::SMART));
-    EXPECT_FALSE(ai.block_stomp());
-    EXPECT_FALSE(ai.backstab());
     EXPECT_TRUE(me->input.empty());
 }
 
 TEST_F(AIBaseTest, RunFindsTheNearestEnemyAndProjectsBothEightFramesAhead) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    fighter(Coord(900, FLOOR), 2);
-    Agent* near = fighter(Coord(400, FLOOR), 3);
+    Agent* me = fighter(100, 1, false);
+    fighter(900, 2, false);
+    Agent* near = fighter(400, 3, false);
     me->vel = Coord(2, 0);
     near->vel = Coord(-3, -5);
     Probe ai(me, false);
@@ -109,86 +181,43 @@ TEST_F(AIBaseTest, RunFindsTheNearestEnemyAndProjectsBothEightFramesAhead) {
     EXPECT_EQ(ai.distance, 263);
 }
 
-// Facing away, the simple mode turns; the smart one jumps to turn when the gap is under 401.
-TEST_F(AIBaseTest, FaceEnemyTurnsOrJumpsByModeAndGroundDistance) {
-    const struct {
-        bool facing_left;
-        int foe_x, mode;
-        bool acts;
-        AgentInput input;
-    } cases[] = {{true, 500, AI::SMART, true, AgentInput::UP},
-                 {true, 501, AI::SMART, true, AgentInput::BACKWARD},
-                 {true, 150, AI::DUMB, true, AgentInput::BACKWARD},
-                 {false, 150, AI::DUMB, false, AgentInput()},
-                 {false, 150, AI::SMART, false, AgentInput()}};
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(500, FLOOR), 2);
+// Mid air slash the teleport cannot be stepped, so the controller only jumps.
+TEST_F(AIBaseTest, MidAirSlashATeleportIsOnlyJumpedAt) {
+    Agent* me = new Agent(VARIANT_WHITE_CAPE, 10, Coord(100, 300), 1, false);
+    Agent* foe = new Agent(VARIANT_WHITE_CAPE, 10, Coord(200, 300), 2, false);
+    foe->state = TELEPORT;
+    me->state = AIR_SLASH;
+    me->frame = Animation::airatk->next;
     Probe ai(me, false);
-    for (const auto& c : cases) {
-        me->facing_left = c.facing_left;
-        foe->pos.x = c.foe_x;
-        ai.run();
-        EXPECT_EQ(ai.face_enemy(c.mode), c.acts) << c.foe_x;
-        EXPECT_EQ(me->input, c.input) << c.foe_x;
-    }
-}
-
-// Within 50 and moving in the air it stomps; moving, it jumps; standing, it walks on; beyond
-// 200 it does nothing.
-TEST_F(AIBaseTest, UseStompByHorizontalDistanceMotionAndHeight) {
-    const struct {
-        int my_y, my_vel_x, foe_x;
-        bool acts, stomps;
-        AgentInput input;
-    } cases[] = {{400, 3, 150, true, true, AgentInput()},
-                 {400, 3, 151, true, false, AgentInput::UP},
-                 {400, 3, 301, false, false, AgentInput()},
-                 {400, 0, 300, true, false, AgentInput::FORWARD},
-                 {FLOOR, 3, 150, true, false, AgentInput::UP}};
-    Agent* me = fighter(Coord(100, 400), 1);
-    Agent* foe = fighter(Coord(150, FLOOR), 2);
-    Probe ai(me, false);
-    for (const auto& c : cases) {
-        me->pos.y = c.my_y;
-        me->vel.x = c.my_vel_x;
-        foe->pos.x = c.foe_x;
-        ai.run();
-        const AgentInput expected = c.stomps ? step_of(me, Combos::STOMP) : c.input;
-        EXPECT_EQ(ai.use_stomp(), c.acts) << c.foe_x;
-        EXPECT_EQ(me->input, expected) << c.foe_x;
-    }
+    ai.run();
+    EXPECT_TRUE(ai.block_teleport());
+    EXPECT_EQ(me->input, AgentInput::UP);
 }
 
 TEST_F(AIBaseTest, UseLightningStrikesOnlyWhenTheLandingTakes31To39Frames) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(600, FLOOR), 2);
+    Agent* me = fighter(100, 1, false);
+    Agent* foe = fighter(600, 2, false);
     Probe ai(me, false);
     const AgentInput strike = step_of(me, Combos::LIGHTNING);
-    // From rest under gravity g the fall of n frames covers g * n(n-1)/2 exactly.
-    auto falls_for = [&](int n, bool holding_up) {
-        const int g = holding_up ? 2 : 4;
-        foe->pos.y = FLOOR - g * n * (n - 1) / 2;
+    // From rest under gravity g the fall of n frames covers g * n(n-1)/2 exactly; holding up
+    // halves the gravity, so the same height falls faster without it.
+    const struct {
+        int frames, g;
+        bool holding_up, strikes;
+    } falls[] = {{30, 4, false, false}, {31, 4, false, true}, {39, 4, false, true},
+                 {40, 4, false, false}, {35, 2, true, true},  {30, 2, true, false},
+                 {35, 2, false, false}};
+    for (const auto& f : falls) {
+        foe->pos.y = FLOOR - f.g * f.frames * (f.frames - 1) / 2;
         foe->vel.y = 0;
-        foe->input = holding_up ? AgentInput::UP : AgentInput();
+        foe->input = f.holding_up ? AgentInput::UP : AgentInput();
         ai.run();
-        const bool struck = ai.use_lightning();
-        EXPECT_EQ(struck, me->input == strike) << n;
-        return struck;
-    };
-    EXPECT_FALSE(falls_for(30, false));
-    EXPECT_TRUE(falls_for(31, false));
-    EXPECT_TRUE(falls_for(39, false));
-    EXPECT_FALSE(falls_for(40, false));
-    EXPECT_TRUE(falls_for(35, true));
-    EXPECT_FALSE(falls_for(30, true));
-
-    // The same height falls faster without `up` held.
-    foe->pos.y = FLOOR - 35 * 34;
-    foe->input = AgentInput();
-    ai.run();
-    EXPECT_FALSE(ai.use_lightning());
-
+        EXPECT_EQ(ai.use_lightning(), f.strikes) << f.frames << " " << f.holding_up;
+        EXPECT_EQ(me->input == strike, f.strikes) << f.frames;
+    }
+    // On the ground only a roll is struck.
     foe->pos.y = FLOOR;
+    foe->input = AgentInput();
     ai.run();
     EXPECT_FALSE(ai.use_lightning());
     foe->state = ROLL_START;
@@ -196,48 +225,43 @@ TEST_F(AIBaseTest, UseLightningStrikesOnlyWhenTheLandingTakes31To39Frames) {
     EXPECT_EQ(me->input, strike);
 }
 
-TEST_F(AIBaseTest, SafeJudgesTheBoltsHeightAndWhoseBoltsCount) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(700, FLOOR), 2);
+// A bolt is dangerous between 170 above and 70 below the feet; far from the enemy only its
+// bolts count, close by any bolt does. Lightning wants 300 of room and no enemy bolt within 500.
+TEST_F(AIBaseTest, SafeAndLightningSafeJudgeTheBolts) {
+    Agent* me = fighter(100, 1, false);
+    Agent* foe = fighter(700, 2, false);
     Probe ai(me, false);
-    ai.run();
-    EXPECT_TRUE(ai.safe());
-    auto with_bolt = [&](Agent* owner, int height) {
+    auto with_bolt = [&](Agent* owner, int x, int height) {
         Attack::DB.clear();
-        new Attack(ATK_FIREBOLT, owner, Coord(400, FLOOR + height));
+        if (owner) new Attack(ATK_FIREBOLT, owner, Coord(x, FLOOR + height));
+        ai.run();
         return ai.safe();
     };
-    EXPECT_FALSE(with_bolt(foe, 70));
-    EXPECT_TRUE(with_bolt(foe, 71));
-    EXPECT_FALSE(with_bolt(foe, -170));
-    EXPECT_TRUE(with_bolt(foe, -171));
-    // Far from the enemy only its bolts count; close by, any bolt does.
-    EXPECT_TRUE(with_bolt(me, 0));
+    EXPECT_TRUE(with_bolt(nullptr, 0, 0));
+    EXPECT_FALSE(with_bolt(foe, 400, 70));
+    EXPECT_TRUE(with_bolt(foe, 400, 71));
+    EXPECT_FALSE(with_bolt(foe, 400, -170));
+    EXPECT_TRUE(with_bolt(foe, 400, -171));
+    EXPECT_TRUE(with_bolt(me, 400, 0));
     foe->pos.x = 250;
-    ai.run();
-    EXPECT_FALSE(with_bolt(me, 0));
-}
+    EXPECT_FALSE(with_bolt(me, 400, 0));
 
-TEST_F(AIBaseTest, LightningSafeNeedsRoomAndNoBoltNearby) {
-    // Enemy's x, an enemy bolt's x (0: none), safe.
+    // Enemy's x, an enemy bolt's x (0: none), lightning safe.
     const int cases[][3] = {{401, 0, 1}, {400, 0, 0}, {1000, 601, 1}, {1000, 600, 0}};
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(401, FLOOR), 2);
-    Probe ai(me, false);
     for (const auto& c : cases) {
-        Attack::DB.clear();
         foe->pos.x = c[0];
-        if (c[1]) new Attack(ATK_FIREBOLT, foe, Coord(c[1], FLOOR));
-        ai.run();
+        with_bolt(c[1] ? foe : nullptr, c[1], 0);
         EXPECT_EQ(ai.lightning_safe(), c[2] == 1) << c[0] << " " << c[1];
     }
 }
 
+// Four slashes in five stand and swing; a lunge walks in first. A fighter running in judges
+// the lunge from where it stands.
 TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItStands) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    fighter(Coord(150, FLOOR), 2);
+    Agent* me = fighter(100, 1, false);
+    fighter(150, 2, false);
     Probe ai(me, false);
-    int slashes = 0, lunges = 0;
+    int slashes = 0;
     for (unsigned seed = 1; seed <= 60; ++seed) {
         Random::seed(seed);
         const bool slash = Random::next() % 100 <= 80;
@@ -246,16 +270,14 @@ TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItSt
             ai.run();
             Random::seed(seed);
             EXPECT_TRUE(ai.attack(80, 80));
-            if (slash)
-                EXPECT_EQ(me->input, s == IDLE ? AgentInput::ATTACK : AgentInput()) << seed;
-            else
-                EXPECT_EQ(me->input, s == IDLE ? AgentInput::FORWARD : AgentInput::ATTACK)
-                    << seed;
+            const AgentInput idle = slash ? AgentInput::ATTACK : AgentInput::FORWARD;
+            const AgentInput walking = slash ? AgentInput() : AgentInput::ATTACK;
+            EXPECT_EQ(me->input, s == IDLE ? idle : walking) << seed;
         }
-        (slash ? slashes : lunges)++;
+        slashes += slash;
     }
     EXPECT_GT(slashes, 0);
-    EXPECT_GT(lunges, 0);
+    EXPECT_LT(slashes, 60);
 
     // Running in at 5 a frame closes a gap of 100 within a slash's lead, not a lunge's.
     me->state = IDLE;
@@ -269,16 +291,15 @@ TEST_F(AIBaseTest, AttackChoosesSlashOrLungeByRandAndJudgesTheLungeFromWhereItSt
         EXPECT_EQ(ai.attack(80, 80), slash) << seed;
     }
     me->vel.x = 0;
-    me->pos.x = 70;
-    ai.run();
-    EXPECT_FALSE(ai.attack(80, 100));
-    me->pos.x = 71;
-    ai.run();
-    EXPECT_TRUE(ai.attack(80, 100));
+    for (int x : {70, 71}) {
+        me->pos.x = x;
+        ai.run();
+        EXPECT_EQ(ai.attack(80, 100), x == 71);
+    }
 }
 
 TEST_F(AIBaseTest, TargetStateBlocksOnlyFromStatesThatCanAndRejectsOthers) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
+    Agent* me = fighter(100, 1, false);
     Probe ai(me, false);
     ai.run();
     testing::internal::CaptureStdout();
@@ -287,8 +308,6 @@ TEST_F(AIBaseTest, TargetStateBlocksOnlyFromStatesThatCanAndRejectsOthers) {
     EXPECT_NE(log.find("AI: target_state() given unsupported state, 0\n"), std::string::npos)
         << log;
     EXPECT_TRUE(me->input.empty());
-    EXPECT_EQ(me->state, IDLE);
-
     ai.target_state(BLOCK);
     EXPECT_EQ(me->input, AgentInput::DOWN);
     me->state = WALK;
@@ -298,8 +317,8 @@ TEST_F(AIBaseTest, TargetStateBlocksOnlyFromStatesThatCanAndRejectsOthers) {
 }
 
 TEST_F(AIBaseTest, BlockMeleeBlocksASlashDueSoonAndMeetsLunges) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(180, FLOOR), 2, true);
+    Agent* me = fighter(100, 1, false);
+    Agent* foe = fighter(180, 2, true);
     Probe ai(me, false);
     // The enemy's slash lands `due` frames from now; this agent's own idle never does.
     auto slashing = [&](int due) {
@@ -341,43 +360,12 @@ TEST_F(AIBaseTest, BlockMeleeBlocksASlashDueSoonAndMeetsLunges) {
     EXPECT_FALSE(ai.block_melee(AI::SMART));
 }
 
-TEST_F(AIBaseTest, BlockingStompsTeleportsAndFireRain) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(199, 300), 2);
+// An enemy's fire shield rains fire in the first 41 frames of each 100 from 50 to 190, and
+// rains on whoever is within 200 of the enemy or while the enemy teleports.
+TEST_F(AIBaseTest, BlockFirerainFollowsTheShieldsRhythm) {
+    Agent* me = fighter(100, 1, false);
+    Agent* foe = fighter(299, 2, false);
     Probe ai(me, false);
-    foe->vel.x = -2;
-    ai.run();
-    EXPECT_TRUE(ai.block_stomp());
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-    me->state = WALK;
-    ai.run();
-    EXPECT_TRUE(ai.block_stomp());
-    EXPECT_EQ(me->input, AgentInput::DOWN);
-    foe->pos.x = 200;
-    ai.run();
-    EXPECT_FALSE(ai.block_stomp());
-
-    me->state = IDLE;
-    foe->state = TELEPORT;
-    ai.run();
-    EXPECT_TRUE(ai.block_teleport());
-    EXPECT_EQ(me->input, AgentInput::UP);
-    me->pos.y = 300;
-    ai.run();
-    const AgentInput teleport = step_of(me, Combos::TELEPORT);
-    EXPECT_TRUE(ai.block_teleport());
-    EXPECT_EQ(me->input, teleport);
-    // Mid air slash the teleport cannot be stepped.
-    me->state = AIR_SLASH;
-    me->frame = Animation::airatk->next;
-    ai.run();
-    EXPECT_TRUE(ai.block_teleport());
-    EXPECT_EQ(me->input, AgentInput::UP);
-
-    me->pos = Coord(100, FLOOR);
-    me->state = IDLE;
-    foe->state = IDLE;
-    foe->pos = Coord(299, FLOOR);
     Attack* shield = new Attack(ATK_FIRESHIELD, foe, foe->pos);
     ai.run();
     for (int age : {50, 51, 90, 91, 150, 151, 190, 191}) {
@@ -395,8 +383,8 @@ TEST_F(AIBaseTest, BlockingStompsTeleportsAndFireRain) {
 }
 
 TEST_F(AIBaseTest, BlockBoltBlocksABoltThatWillReachTheChestWithinSixFrames) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(700, FLOOR), 2, true);
+    Agent* me = fighter(100, 1, false);
+    Agent* foe = fighter(700, 2, true);
     Probe ai(me, false);
     ai.run();
     EXPECT_FALSE(ai.block_bolt(AI::DUMB));
@@ -412,59 +400,8 @@ TEST_F(AIBaseTest, BlockBoltBlocksABoltThatWillReachTheChestWithinSixFrames) {
     EXPECT_TRUE(me->input.empty());
 }
 
-TEST_F(AIBaseTest, AttackAirSwingsAtAnAirborneEnemyComingIntoReach) {
-    Agent* me = fighter(Coord(100, 300), 1);
-    Agent* foe = fighter(Coord(200, 300), 2);
-    Probe ai(me, false);
-    me->vel = Coord(5, 0);
-    foe->vel = Coord(0, 0);
-    ai.run();
-    // Reach point 50 short, closing at 5 a frame: 10 frames, bands mostly overlapping.
-    EXPECT_TRUE(ai.attack_air(0.18));
-    EXPECT_TRUE(me->input.attack);
-    EXPECT_TRUE(me->input.up);
-
-    // Enemy behind, gap opening: no timing, so no swing and nothing to do.
-    foe->pos.x = 0;
-    ai.run();
-    EXPECT_FALSE(ai.attack_air(0.18));
-    EXPECT_TRUE(me->input.empty());
-
-    foe->pos = Coord(200, FLOOR);
-    ai.run();
-    EXPECT_FALSE(ai.attack_air(0.18));
-}
-
-TEST_F(AIBaseTest, BackstabAndCautiousAdvance) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
-    Agent* foe = fighter(Coord(169, FLOOR), 2);
-    Probe ai(me, false);
-    ai.run();
-    EXPECT_TRUE(ai.backstab());
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-    me->state = WALK;
-    ai.run();
-    EXPECT_TRUE(ai.backstab());
-    EXPECT_EQ(me->input, AgentInput::ATTACK);
-    foe->pos.x = 170;
-    ai.run();
-    EXPECT_FALSE(ai.backstab());
-
-    me->state = IDLE;
-    foe->facing_left = true;
-    foe->state = SLASH;
-    ai.run();
-    EXPECT_FALSE(ai.cautious_advance());
-    foe->state = IDLE;
-    EXPECT_TRUE(ai.cautious_advance());
-    EXPECT_EQ(me->input, AgentInput::FORWARD);
-}
-
 TEST_F(AIBaseTest, RegistryRunsAndDeletesOnlyListedControllers) {
-    AI::kill_all();
-    EXPECT_TRUE(AI::AI_list.empty());
-
-    Agent* me = fighter(Coord(100, FLOOR), 1);
+    Agent* me = fighter(100, 1, false);
     Probe* listed = new Probe(me, true);
     Probe* unlisted = new Probe(me, false);
     Spawner* spawner = new Spawner(me, true);
@@ -487,7 +424,7 @@ TEST_F(AIBaseTest, RegistryRunsAndDeletesOnlyListedControllers) {
 }
 
 TEST_F(AIBaseTest, WanderAlwaysActsAndKeepsWalkingMostly) {
-    Agent* me = fighter(Coord(100, FLOOR), 1);
+    Agent* me = fighter(100, 1, false);
     Probe ai(me, false);
     me->state = WALK;
     int walking = 0;
