@@ -82,18 +82,23 @@ TEST_F(BossTest, TheBossTauntsAtMostOnce) {
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
-TEST_F(BossTest, WithoutAnEnemyTheBossWalksOnAndAPenultimateDoesNothing) {
+// Alone, the boss walks on and a penultimate does nothing; an enemy far away makes it vanish.
+TEST_F(BossTest, AloneTheBossWalksOnAndAPenultimateWaitsForAnEnemyOrVanishesFromAFarOne) {
     Agent* boss = fighter(300, 2, false);
     BossProbe ai(boss, false);
     ai.run();
     EXPECT_EQ(boss->input, AgentInput::FORWARD);
-    Agent* other = fighter(600, 2, false, 20);
+    Agent* other = fighter(100, 2, false, 20);
     PenultimateProbe penultimate(other, false);
     other->state = STUN;
     penultimate.run();
     EXPECT_EQ(penultimate.phase, 0);
     EXPECT_EQ(other->state, STUN);
     EXPECT_TRUE(other->input.empty());
+    fighter(1200, 1, true);
+    penultimate.run();
+    EXPECT_EQ(other->state, TELEPORT);
+    EXPECT_EQ(count(Particle::foreground), 1);
 }
 
 // ---- AI_Penultimate
@@ -133,15 +138,6 @@ TEST_F(BossTest, APenultimateVanishesWhenHurtIntoAFightingPhaseBelowHalfHealth) 
     EXPECT_LT(*phases.begin(), 5);
 }
 
-TEST_F(BossTest, APenultimateFarAwayVanishesToo) {
-    Agent* boss = fighter(100, 2, false, 20);
-    fighter(1200, 1, true);
-    PenultimateProbe ai(boss, false);
-    ai.run();
-    EXPECT_EQ(boss->state, TELEPORT);
-    EXPECT_EQ(count(Particle::foreground), 1);
-}
-
 TEST_F(BossTest, APenultimateBurstsApartAfterDeath) {
     Agent* boss = fighter(300, 2, false, 20);
     fighter(500, 1, true);
@@ -177,18 +173,6 @@ TEST_F(BossTest, APenultimateBurstsApartAfterDeath) {
 }
 
 // ---- AI_Boss2
-
-TEST_F(BossTest, Boss2EntranceBeheadsItAndSuspendsTheWin) {
-    Agent* boss = fighter(300, 2, false, 50);
-    Agent* foe = fighter(500, 1, true);
-    Boss2Probe ai(boss, false);
-    ai.run();
-    EXPECT_EQ(ai.stage, 1);
-    EXPECT_EQ(Level::suspend_win, 1);
-    EXPECT_EQ(boss->state, BEHEADED);
-    EXPECT_EQ(boss->variant, VARIANT_HEADLESS);
-    EXPECT_EQ(foe->state, STUN);
-}
 
 TEST_F(BossTest, Boss2StartsItsTrackUnlessItIsAlreadyPlaying) {
     if (Sound::mus.size() <= 4 || !Sound::mus[4]) GTEST_SKIP() << "no track 4";
@@ -291,7 +275,12 @@ TEST_F(BossLevelTest, WhileBoss2RisesTheLevelIsNeitherWonNorStagnant) {
     Agent* boss = new Agent(VARIANT_WHITE_CAPE, 50, Coord(600, FLOOR), 2, true);
     new AI_Boss2(boss, true);
     level->run();
+    // Its entrance beheads it and stuns its enemies.
     ASSERT_FALSE(boss->alive);
+    EXPECT_EQ(boss->state, BEHEADED);
+    EXPECT_EQ(boss->variant, VARIANT_HEADLESS);
+    EXPECT_EQ(player->state, STUN);
+    EXPECT_EQ(Level::suspend_win, 1);
     for (int frame = 2; frame <= 340; ++frame) {
         EXPECT_FALSE(level->won()) << frame;
         EXPECT_FALSE(level->stagnant()) << frame;
