@@ -344,33 +344,33 @@ TEST_F(ControllersTest, AMk2BoltsFromRangeOnlyWhileHealthy) {
     EXPECT_EQ(tally(mk2, me, 60).forward_only, 60);
 }
 
+// A peasant watched by its enemy (facing it, 200 away) acts on its mood: a mover moves on, a
+// fleer facing the enemy turns and jumps away then runs, a fighter turns to face it first; far
+// away a fleer heads for the enemy.
 TEST_F(ControllersTest, PeasantMoods) {
+    const struct {
+        int mood;
+        bool facing_left;
+        int foe_x;
+        AgentInput input;
+    } cases[] = {{0, false, 500, AgentInput::FORWARD},
+                 {2, false, 500, AgentInput(true, false, false, true, false)},
+                 {2, true, 500, AgentInput::FORWARD},
+                 {1, true, 500, AgentInput::UP},
+                 {2, false, 1500, AgentInput::FORWARD}};
     Agent* me = fighter(300, 2, false);
     Agent* foe = fighter(500, 1, true);
     PeasantProbe peasant(me, false);
-
-    // Watched, a mover keeps moving.
-    peasant.mood = 0;
-    peasant.run();
-    EXPECT_TRUE(me->input.forward);
-    EXPECT_EQ(peasant.mood, 0);
-
-    // A fleer facing its enemy turns and jumps away, then runs.
-    peasant.mood = 2;
-    peasant.run();
-    EXPECT_EQ(me->input, AgentInput(true, false, false, true, false));
-    me->facing_left = true;
-    peasant.run();
-    EXPECT_TRUE(me->input.forward);
-    EXPECT_FALSE(me->input.backward);
-
-    // A fighter turns to face its enemy first.
-    peasant.mood = 1;
-    me->facing_left = true;
-    peasant.run();
-    EXPECT_TRUE(me->input.up);
-
-    // Out of sight, a mover picks a new mood; far away it heads for the enemy.
+    for (const auto& c : cases) {
+        me->facing_left = c.facing_left;
+        foe->pos.x = c.foe_x;
+        peasant.mood = c.mood;
+        peasant.run();
+        EXPECT_EQ(me->input, c.input) << c.mood << " " << c.facing_left << " " << c.foe_x;
+        EXPECT_TRUE(c.foe_x != 500 || peasant.mood == c.mood) << "watched, it keeps its mood";
+    }
+    // Out of sight, a mover picks a new mood.
+    foe->pos.x = 500;
     foe->facing_left = false;
     int changes = 0;
     for (int i = 0; i < 20; ++i) {
@@ -379,11 +379,6 @@ TEST_F(ControllersTest, PeasantMoods) {
         changes += peasant.mood != 0;
     }
     EXPECT_GT(changes, 5);
-    foe->pos.x = 1500;
-    me->facing_left = false;
-    peasant.mood = 2;
-    peasant.run();
-    EXPECT_TRUE(me->input.forward);
 }
 
 TEST_F(ControllersTest, AMageHealsOneHitPointEvery25FramesWhileAlive) {
