@@ -36,30 +36,23 @@ class Answering : public EventSource {
     Answering() : keyboard(SDLK_LAST, 0) {}
     bool poll(SDL_Event& event) override {
         pressed = !pressed;
-        if (pressed) event = key_press();
+        if (pressed) wait(event);
         return pressed;
     }
     bool wait(SDL_Event& event) override {
-        event = key_press();
+        event = {};
+        event.type = event.key.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = FuzzWorld::answer;
         return true;
     }
     bool discard() override { return false; }
     const Uint8* keys() override { return keyboard.data(); }
 
   private:
-    static SDL_Event key_press();
     bool pressed = false;
     std::vector<Uint8> keyboard;
 };
-
-SDL_Event Answering::key_press() {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = FuzzWorld::answer;
-    return event;
-}
 
 void unwind(const std::string& message) {
     throw Halted{message};
