@@ -160,7 +160,8 @@ TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
     write_index("S");
     write_story("S", {"Doomed"}, "0");
     // The player's agent is gone at once: lost from the first frame.
-    write_level_file("S", "Doomed", "level.txt", "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSETSTATE\n0\n9");
+    write_level_file("S", "Doomed", "level.txt",
+                     "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSETSTATE\n0\n9");
     write_level_file("S", "Doomed", "lose.txt", "LOSE MARKER");
     Story::start();
     testing::internal::CaptureStdout();
@@ -181,7 +182,8 @@ TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
     write_level_file("S", "Timed", "level.txt",
                      "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nAGENT\n0\n100\n2\n600\n1\nAI_Dummy\n"
                      "DELAY WAVE\n500\nWAVES\n1");
-    write_level_file("S", "Timed", "wave1.txt", "AGENT\n0\n100\n2\n650\n1\nAI_Dummy\nDELAY WAVE\n0");
+    write_level_file("S", "Timed", "wave1.txt",
+                     "AGENT\n0\n100\n2\n650\n1\nAI_Dummy\nDELAY WAVE\n0");
     // Played at once, the frames are far quicker than the times they stand for.
     Clock::count_frames();
     Level* level = new Level();

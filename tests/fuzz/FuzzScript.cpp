@@ -36,7 +36,8 @@ std::string short_sound() {
     w += "RIFF";
     put(36 + bytes, 4);
     w += "WAVEfmt ";
-    for (const uint32_t field : {16, 0x10001, 22050, 22050 * 2, 0x100002}) // sizes, mono PCM, 16-bit
+    for (const uint32_t field :
+         {16, 0x10001, 22050, 22050 * 2, 0x100002}) // sizes, mono PCM, 16-bit
         put(field, 4);
     w += "data";
     put(bytes, 4);
