@@ -54,15 +54,6 @@ class Answering : public EventSource {
     std::vector<Uint8> keyboard;
 };
 
-void unwind(const std::string& message) {
-    throw Halted{message};
-}
-
-void remove_folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(FuzzWorld::folder, ignored);
-}
-
 // Corpus folders, files to run and path options made absolute; crash reports go to the
 // folder the fuzzer was started in unless told otherwise.
 void make_paths_absolute(int* argc, char*** argv) {
@@ -110,14 +101,17 @@ void FuzzWorld::start(int* argc, char*** argv) {
     make_paths_absolute(argc, argv);
     if (!getenv("IRONVALE_FUZZ_LOG") && !std::freopen("/dev/null", "w", stdout))
         std::perror("/dev/null");
-    Error::halt_hook = unwind;
+    Error::halt_hook = [](const std::string& message) { throw Halted{message}; };
     std::string pattern =
         (std::filesystem::temp_directory_path() / "ironvale-fuzz-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (!mkdtemp(name.data())) std::abort();
     folder = std::string(name.data()) + "/";
-    std::atexit(remove_folder);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
 }
 
 void FuzzWorld::start_game() {
