@@ -29,6 +29,12 @@ class Probe : public Thing {
     }
     Uint32* seen;
 };
+
+// The level's judgement as "W" won, "S" stagnant, "L" lost, "-" for each that is not.
+std::string verdict(Level* level) {
+    return std::string(level->won() ? "W" : "-") + (level->stagnant() ? "S" : "-") +
+           (level->lost() ? "L" : "-");
+}
 } // namespace
 
 using LevelTest = LevelWorld;
@@ -109,61 +115,50 @@ TEST_F(LevelTest, LayerPositionWrapsIntoTheScreenAndTilesTwice) {
 }
 
 TEST_F(LevelTest, OnePlayerJudgement) {
-    EXPECT_TRUE(level->won()) << "no agents at all";
-    EXPECT_FALSE(level->stagnant());
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "W--") << "no agents at all";
     Level::suspend_win = 1;
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "---");
     Level::suspend_win = 0;
 
     Agent* player = agent(1, 100);
     Agent* enemy = agent(2, 500);
     agent(0, 300); // neutral: counts for nothing but stagnation
     level->win_time = Clock::now() + 100000;
-    EXPECT_FALSE(level->won()) << "a delayed win counts once the clock passes it";
+    EXPECT_EQ(verdict(level), "---") << "a delayed win counts once the clock passes it";
     level->win_time = 1;
-    EXPECT_TRUE(level->won());
+    EXPECT_EQ(verdict(level), "W--");
     level->win_time = 0;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->stagnant());
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "---");
     enemy->alive = false;
-    EXPECT_TRUE(level->won());
-    EXPECT_FALSE(level->stagnant()) << "the neutral agent is on another team";
+    EXPECT_EQ(verdict(level), "W--") << "the neutral agent is on another team";
     Agent::agents[2]->alive = false;
-    EXPECT_TRUE(level->stagnant());
+    EXPECT_EQ(verdict(level), "WS-");
     Level::suspend_win = 1;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->stagnant());
+    EXPECT_EQ(verdict(level), "---");
     Level::suspend_win = 0;
 
     player->alive = false;
-    EXPECT_TRUE(level->lost());
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "--L");
     level->win_time = 1;
-    EXPECT_FALSE(level->won()) << "a fallen player is never a win";
-    EXPECT_FALSE(level->stagnant());
+    EXPECT_EQ(verdict(level), "--L") << "a fallen player is never a win";
 }
 
 TEST_F(LevelTest, TwoPlayerMatchIsWonOnlyThroughTheClockAndNeverLost) {
     level->two_player = true;
-    EXPECT_FALSE(level->won()) << "fewer than two agents";
+    EXPECT_EQ(verdict(level), "---") << "fewer than two agents";
     Agent* first = agent(1, 100);
     Agent* second = agent(2, 500);
     EXPECT_FALSE(level->coop());
     second->alive = false;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->lost());
-    EXPECT_TRUE(level->stagnant()) << "the players are not checked in a match";
+    EXPECT_EQ(verdict(level), "-S-") << "the players are not checked in a match";
     first->alive = false;
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "---");
     level->win_time = 1;
-    EXPECT_TRUE(level->won());
+    EXPECT_EQ(verdict(level), "W--");
 
     second->team = 1;
     EXPECT_TRUE(level->coop());
-    EXPECT_TRUE(level->lost()) << "co-operating players can lose";
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "--L") << "co-operating players can lose";
 }
 
 TEST_F(LevelTest, OnePlayerCameraClosesATwentiethOfTheDistance) {

@@ -92,6 +92,12 @@ class Onlooker : public EventSource {
     EventSource* inner;
 };
 
+// The first level's script, with the enemy's hit points.
+std::string duel(const std::string& enemy_hp) {
+    return "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\nAGENT\n0\n" + enemy_hp +
+           "\n2\n300\n1\nAI_Dummy\nSPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100";
+}
+
 // A level won after its page, a spoken line, a random track and a wave that the clock
 // wins; one lost at once; the first again.
 const std::vector<int> LEVELS = {0, 1, 0};
@@ -140,10 +146,7 @@ class ReplayTest : public StoryWorld {
         write_story("Trial", {"Duel", "Fall"}, "0");
         TempDataFolder::add_wav("Stories/Trial/Duel/line.wav", 2205);
         write_level_file("Trial", "Duel", "intro.txt", "The duel");
-        write_level_file("Trial", "Duel", "level.txt",
-                         "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\n"
-                         "AGENT\n0\n1\n2\n300\n1\nAI_Dummy\n"
-                         "SPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100");
+        write_level_file("Trial", "Duel", "level.txt", duel("1"));
         write_level_file("Trial", "Duel", "wave1.txt",
                          "AGENT\n0\n1\n2\n450\n1\nAI_Dummy\nDELAY WAVE\n50");
         write_level_file("Trial", "Fall", "level.txt",
@@ -194,12 +197,7 @@ TEST_F(ReplayTest, PlaysTheSessionAgainOrSaysWhereItNoLongerCan) {
          },
          "Replay: The game no longer plays this recording the same way (frame 120)", false},
         {"a rule changed since: the enemy is tougher",
-         [] {
-             write_level_file("Trial", "Duel", "level.txt",
-                              "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\n"
-                              "AGENT\n0\n2\n2\n300\n1\nAI_Dummy\n"
-                              "SPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100");
-         },
+         [] { write_level_file("Trial", "Duel", "level.txt", duel("2")); },
          "Replay: The game no longer plays this recording the same way (frame 120)", false},
     };
     for (const Case& c : cases) {
