@@ -1,4 +1,5 @@
 // The level script language: every command, its messages and the reader's limits.
+// A line given to run_lines may hold several lines of the script.
 #include <unistd.h>
 
 #include "LevelWorld.h"
@@ -13,14 +14,26 @@ testing::AssertionResult logged(const std::string& log, const std::string& line)
     if (log.find(line) != std::string::npos) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "\"" << line << "\" is not in the log:\n" << log;
 }
+
+int occurrences(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// An AGENT command: skin 0, not facing left.
+std::string agent_command(const std::string& hp, const std::string& team, const std::string& x,
+                          const std::string& controller = "AI_Dummy") {
+    return "AGENT\n0\n" + hp + "\n" + team + "\n" + x + "\n0\n" + controller;
+}
 } // namespace
 
 TEST_F(LevelScriptTest, AgentCommandMakesFightersWithControllersAndMapsSkins) {
     const std::string log =
-        run_lines({"AGENT", "1",     "100", "1",   "200", "0",       "AI_Dummy", "/ an enemy",
-                   "",      "AGENT", "21",  "50",  "2",   "600",     "1",        "AI_Dummy",
-                   "AGENT", "26",    "30",  "2",   "700", "0",       "AI_Dummy", "AGENT",
-                   "-1",    "30",    "2",   "710", "0",   "AI_Dummy"});
+        run_lines({"AGENT\n1\n100\n1\n200\n0\nAI_Dummy", "/ an enemy", "",
+                   "AGENT\n21\n50\n2\n600\n1\nAI_Dummy", "AGENT\n26\n30\n2\n700\n0\nAI_Dummy",
+                   "AGENT\n-1\n30\n2\n710\n0\nAI_Dummy"});
     ASSERT_EQ(Agent::agents.size(), 4u);
     const Agent* player = Agent::agents[0];
     EXPECT_EQ(player->variant, VARIANT_WHITE_CAPE);
@@ -35,27 +48,24 @@ TEST_F(LevelScriptTest, AgentCommandMakesFightersWithControllersAndMapsSkins) {
     EXPECT_EQ(Agent::agents[3]->variant, VARIANT_SHEET);
     ASSERT_EQ(AI::AI_list.size(), 4u);
     EXPECT_EQ(AI::AI_list[1]->agent, Agent::agents[1]);
-    const std::string skin = "Skin ID out of range. Must be between 0 and 17";
-    const size_t first = log.find(skin);
-    ASSERT_NE(first, std::string::npos);
-    EXPECT_NE(log.find(skin, first + 1), std::string::npos) << "both 26 and -1";
+    EXPECT_EQ(occurrences(log, "Skin ID out of range. Must be between 0 and 17"), 2)
+        << "both 26 and -1";
     EXPECT_FALSE(logged(log, "INVALID LEVEL SCRIPT COMMAND"));
 }
 
-TEST_F(LevelScriptTest, KeywordsMatchOnlyWholeLinesSoBadOnesLeaveTheirArgumentsAsCommands) {
+// Keywords match only whole lines, so bad ones leave their arguments to be read as commands.
+// A missing script does nothing; every run starts from the default wave pause.
+TEST_F(LevelScriptTest, KeywordsAreWholeLinesAndEveryRunStartsAfresh) {
     const std::string log = run_lines({"AGENT ", "WIN", "agent", "EXIT"});
     EXPECT_TRUE(logged(log, "INVALID LEVEL SCRIPT COMMAND: AGENT \n"));
     EXPECT_TRUE(logged(log, "INVALID LEVEL SCRIPT COMMAND: agent\n"));
     EXPECT_TRUE(Agent::agents.empty());
     EXPECT_TRUE(level->script_won);
     EXPECT_TRUE(level->quit());
-}
 
-TEST_F(LevelScriptTest, MissingScriptDoesNothingAndEveryRunResetsTheWavePause) {
     Level::wave_pause = 42;
     run("nothing.txt");
     EXPECT_EQ(Level::wave_pause, 1500);
-    EXPECT_TRUE(Agent::agents.empty());
     run_lines({"WAVEPAUSE", "3000"});
     EXPECT_EQ(Level::wave_pause, 3000);
 }
@@ -67,9 +77,8 @@ TEST_F(LevelScriptTest, CommandCutOffByTheEndOfTheFileHalts) {
                 "FileIn: Can't read from file - it failed to open");
 }
 
-TEST_F(LevelScriptTest, WavesDelayAndLevelFlags) {
-    std::string log = run_lines({"WAVES", "-2"});
-    EXPECT_TRUE(logged(log, "Error: Level cannot have -2 waves!"));
+TEST_F(LevelScriptTest, WavesDelayLevelFlagsAndHalts) {
+    EXPECT_TRUE(logged(run_lines({"WAVES", "-2"}), "Error: Level cannot have -2 waves!"));
     EXPECT_EQ(level->waves, 0);
     const Uint32 before = Clock::now();
     run_lines({"WAVES", "3", "DELAY WAVE", "100000", "BLACKEN", "7", "TWOPLAYER"});
@@ -79,21 +88,22 @@ TEST_F(LevelScriptTest, WavesDelayAndLevelFlags) {
     EXPECT_TRUE(level->two_player);
     run_lines({"BLACKEN", "0"});
     EXPECT_FALSE(level->blacken);
-}
 
-TEST_F(LevelScriptTest, HaltIfWonOrLostStopsTheScript) {
+    // Without agents nothing is lost and everything is won.
+    delete level;
+    level = new Level();
     run_lines({"HALT IF LOST", "WAVES", "1", "HALT IF WON", "WIN"});
-    EXPECT_EQ(level->waves, 1) << "nothing is lost without agents";
-    EXPECT_FALSE(level->script_won) << "no agents: the level is won";
-    run_lines({"AGENT", "0", "10", "2", "300", "0", "AI_Dummy", "HALT IF WON", "EXIT"});
+    EXPECT_EQ(level->waves, 1);
+    EXPECT_FALSE(level->script_won);
+    run_lines({agent_command("10", "2", "300"), "HALT IF WON", "EXIT"});
     EXPECT_TRUE(level->quit());
 }
 
 TEST_F(LevelScriptTest, MusicCommandsKeepToTheTrackList) {
     ASSERT_FALSE(Sound::mus.empty());
-    const int tracks = static_cast<int>(Sound::mus.size());
-    std::string log = run_lines({"MUSIC", std::to_string(tracks), "MUSIC", "-2"});
-    EXPECT_TRUE(logged(log, "Error: Music doesn't exist with id " + std::to_string(tracks)));
+    const std::string tracks = std::to_string(Sound::mus.size());
+    std::string log = run_lines({"MUSIC", tracks, "MUSIC", "-2"});
+    EXPECT_TRUE(logged(log, "Error: Music doesn't exist with id " + tracks));
     EXPECT_TRUE(logged(log, "Error: Music doesn't exist with id -2"));
 
     Mix_HaltMusic();
@@ -134,20 +144,15 @@ TEST_F(LevelScriptTest, SetStateCodes) {
     EXPECT_EQ(Agent::agents[0]->state, BOLT);
 }
 
+// Each missing agent is named in its own message, and the script goes on.
 TEST_F(LevelScriptTest, AgentCommandsReportIdsThatDoNotExist) {
     agent(1, 100);
-    const std::string log = run_lines({"FREEZE",   "1",      "1",   "HEAL",        "-1", "CRIPPLE",
-                                       "5",        "HALO",   "1",   "SET TEAM",    "1",  "3",
-                                       "TELEPORT", "1",      "300", "TELEKINETIC", "1",  "HEALTH",
-                                       "1",        "SPEECH", "1",   "none.wav",    "WIN"});
-    // Each named in its own message; the script goes on.
+    const std::string log = run_lines({"FREEZE\n1\n1", "HEAL\n-1", "CRIPPLE\n5", "HALO\n1",
+                                       "SET TEAM\n1\n3", "TELEPORT\n1\n300", "TELEKINETIC\n1",
+                                       "HEALTH\n1", "SPEECH\n1\nnone.wav", "WIN"});
     EXPECT_TRUE(logged(log, "Invalid ID for FREEZE: Agent 1 doesn't exist"));
     EXPECT_TRUE(logged(log, "Invalid ID for HEAL/CRIPPLE: Agent -1 doesn't exist"));
-    int reports = 0;
-    for (size_t at = log.find("doesn't exist"); at != std::string::npos;
-         at = log.find("doesn't exist", at + 1))
-        ++reports;
-    EXPECT_EQ(reports, 9);
+    EXPECT_EQ(occurrences(log, "doesn't exist"), 9);
     EXPECT_FALSE(logged(log, "INVALID LEVEL SCRIPT COMMAND"));
     EXPECT_TRUE(level->script_won);
     EXPECT_EQ(count(Attack::DB), 0);
@@ -170,7 +175,9 @@ TEST_F(LevelScriptTest, AgentCommandsChangeTheirAgent) {
     EXPECT_FALSE(a->frozen);
 }
 
-TEST_F(LevelScriptTest, CiviliansDropFromTheTopWithTheNextIds) {
+// Civilians drop from the top with the next ids and no controller; health bars stack in
+// two columns, the players' on the left.
+TEST_F(LevelScriptTest, CiviliansAndHealthBars) {
     agent(1, 100);
     run_lines({"CHILD", "300", "0", "1", "WOMAN", "400", "3", "0"});
     ASSERT_EQ(Agent::agents.size(), 3u);
@@ -178,29 +185,26 @@ TEST_F(LevelScriptTest, CiviliansDropFromTheTopWithTheNextIds) {
     EXPECT_TRUE(Agent::agents[1]->facing_left);
     EXPECT_TRUE(Agent::agents[1]->airborn());
     EXPECT_EQ(Agent::agents[2]->team, 3);
-    EXPECT_EQ(AI::AI_list.size(), 0u) << "civilians have no controller";
-}
+    EXPECT_EQ(AI::AI_list.size(), 0u);
 
-TEST_F(LevelScriptTest, HealthBarsStackInTwoColumns) {
-    agent(1, 100);
-    agent(2, 200);
-    agent(1, 300);
-    agent(3, 400);
-    run_lines({"HEALTH", "0", "HEALTH", "1", "HEALTH", "2", "HEALTH", "3"});
+    agent(1, 500);
+    run_lines({"HEALTH", "0", "HEALTH", "2", "HEALTH", "3", "HEALTH", "1"});
     ASSERT_EQ(level->health_bars.size(), 4u);
     EXPECT_EQ(level->player_bars, 2);
-    const int ys[] = {0, 0, 40, 40};
-    const bool left[] = {true, false, true, false};
+    const struct {
+        int agent, y;
+        bool left;
+    } bars[] = {{0, 0, true}, {2, 0, false}, {3, 40, true}, {1, 40, false}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(level->health_bars[i]->y, ys[i]) << i;
-        EXPECT_EQ(level->health_bars[i]->left_side, left[i]) << i;
-        EXPECT_EQ(level->health_bars[i]->agent, Agent::agents[i]);
+        EXPECT_EQ(level->health_bars[i]->agent, Agent::agents[bars[i].agent]) << i;
+        EXPECT_EQ(level->health_bars[i]->y, bars[i].y) << i;
+        EXPECT_EQ(level->health_bars[i]->left_side, bars[i].left) << i;
     }
 }
 
 TEST_F(LevelScriptTest, BackgroundLayersAndTheirDistance) {
-    const std::string log = run_lines({"BACKGROUND", "castle_far.png", "0", "0", "0", "BACKGROUND",
-                                       "castle_far.png", "25", "-100", "3"});
+    const std::string log = run_lines(
+        {"BACKGROUND\ncastle_far.png\n0\n0\n0", "BACKGROUND\ncastle_far.png\n25\n-100\n3"});
     EXPECT_TRUE(logged(log, "Expected non-zero distance for BACKGROUND"));
     ASSERT_EQ(level->backgrounds.size(), 1u);
     const Level::Background* b = level->backgrounds[0];
@@ -238,28 +242,17 @@ TEST_F(LevelScriptTest, SatanOpensOnePitWithHellfireAndCampfiresSitOnTheFloor) {
 }
 
 TEST_F(LevelScriptTest, TeamAiReplacesTheControllersOfOneTeamInPlace) {
-    run_lines({"AGENT", "1", "10", "1", "100", "0", "AI_Dummy",
-               "AGENT", "1", "10", "2", "300", "0", "AI_Dummy",
-               "AGENT", "1", "10", "2", "500", "0", "AI_Dummy"});
+    run_lines({agent_command("10", "1", "100"), agent_command("10", "2", "300"),
+               agent_command("10", "2", "500")});
     ASSERT_EQ(AI::AI_list.size(), 3u);
     AI* player = AI::AI_list[0];
-    AI* old = AI::AI_list[1];
     run_lines({"TEAM AI", "2", "AI_Peasant"});
     ASSERT_EQ(AI::AI_list.size(), 3u);
     EXPECT_EQ(AI::AI_list[0], player);
-    EXPECT_NE(AI::AI_list[1], old);
-    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[1]), nullptr);
-    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[2]), nullptr);
-    EXPECT_EQ(dynamic_cast<AI_Peasant*>(AI::AI_list[0]), nullptr);
-    EXPECT_EQ(AI::AI_list[1]->agent, Agent::agents[1]);
-    EXPECT_EQ(AI::AI_list[2]->agent, Agent::agents[2]);
-}
-
-TEST_F(LevelScriptTest, SubtitleIsReplaced) {
-    run_lines({"SUBTITLE", "The gate falls", "SUBTITLE", ""});
-    ASSERT_NE(level->subtitle, nullptr);
-    agent(1, 400);
-    level->update();
+    for (size_t i = 1; i < 3; ++i) {
+        EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[i]), nullptr) << i;
+        EXPECT_EQ(AI::AI_list[i]->agent, Agent::agents[i]) << i;
+    }
 }
 
 TEST_F(LevelScriptTest, TextPageWaitsForAKeyAndTheScriptGoesOnAfterEnd) {
@@ -280,12 +273,12 @@ TEST_F(LevelScriptTest, SoundsAreLoadedFromTheLevelFolder) {
     silent_wav("short.wav", 100);
     agent(1, 100);
     agent(2, 500);
-    std::string log = run_lines({"PLAY", "missing.wav", "PLAY_BG", "gone.wav", "TEAMSPEAK", "2",
-                                 "nope.wav", "SPEECH", "0", "absent.wav"});
+    std::string log = run_lines({"PLAY\nmissing.wav", "PLAY_BG\ngone.wav", "TEAMSPEAK\n2\nnope.wav",
+                                 "SPEECH\n0\nabsent.wav"});
     for (const char* f : {"missing.wav", "gone.wav", "nope.wav", "absent.wav"})
         EXPECT_TRUE(logged(log, "Failed to load sound file: " + dir + f));
-    run_lines({"PLAY", "short.wav", "SPEECH", "1", "short.wav", "TEAMSPEAK", "1", "short.wav",
-               "TEAMSPEAK", "7", "short.wav", "PLAY_BG", "short.wav"});
+    run_lines({"PLAY\nshort.wav", "SPEECH\n1\nshort.wav", "TEAMSPEAK\n1\nshort.wav",
+               "TEAMSPEAK\n7\nshort.wav", "PLAY_BG\nshort.wav"});
     EXPECT_EQ(Mix_Playing(-1), 1) << "only the background sound goes on";
     EXPECT_EQ(Agent::agents[1]->state, IDLE);
     EXPECT_EQ(level->background_sounds.size(), 1u);
@@ -308,42 +301,29 @@ TEST_F(LevelScriptTest, SkippingOneSpeechSkipsTheRestOfTheRunOnly) {
 // the script and a second and a half of play neither crash nor hang (the sanitizer build
 // also rules out anything undefined), and what is clamped is logged.
 TEST_F(LevelScriptTest, ExtremeNumbersNeitherCrashNorHang) {
-    const std::string top = "2147483647";
-    const std::string bottom = "-2147483648";
-    auto fighter = [](const std::string& hp, const std::string& team, const std::string& x,
-                      const std::string& controller) {
-        return std::vector<std::string>{"AGENT", "0", hp, team, x, "0", controller};
-    };
-    auto join = [](std::initializer_list<std::vector<std::string>> parts) {
-        std::vector<std::string> lines;
-        for (const std::vector<std::string>& p : parts)
-            lines.insert(lines.end(), p.begin(), p.end());
-        return lines;
-    };
+    const std::string top = "2147483647", bottom = "-2147483648";
+    const std::string hero = agent_command("100", "1", "400");
     const struct {
         const char* what;
         std::vector<std::string> lines;
     } cases[] = {
         {"the lowest layer offset over distance -1",
-         {"BACKGROUND", "castle_far.png", bottom, "0", "-1"}},
-        {"a layer's offset and bottom at the top", {"BACKGROUND", "castle_far.png", top, top, "3"}},
+         {"BACKGROUND\ncastle_far.png", bottom, "0", "-1"}},
+        {"a layer's offset and bottom at the top", {"BACKGROUND\ncastle_far.png", top, top, "3"}},
         {"lightning at an enemy a billion pixels away",
-         join({fighter("100", "1", "400", "AI_Dummy"),
-               fighter("100", "2", "1000000000", "AI_Dummy"), {"SETSTATE", "0", "7"}})},
+         {hero, agent_command("100", "2", "1000000000"), "SETSTATE\n0\n7"}},
         {"lightning at an enemy at the lowest x",
-         join({fighter("100", "1", "400", "AI_Dummy"), fighter("100", "2", bottom, "AI_Dummy"),
-               {"SETSTATE", "0", "7"}})},
+         {hero, agent_command("100", "2", bottom), "SETSTATE\n0\n7"}},
         {"fighters more than 2^31 apart",
-         join({fighter("100", "1", bottom, "AI_Mk3"), fighter("100", "2", top, "AI_Boss")})},
+         {agent_command("100", "1", bottom, "AI_Mk3"), agent_command("100", "2", top, "AI_Boss")}},
         {"hit points at the edges, healing and wounded",
-         join({fighter(top, "2", "400", "AI_Mage"), fighter(bottom, "1", "420", "AI_Mk1"),
-               {"HEAL", "1"}})},
+         {agent_command(top, "2", "400", "AI_Mage"), agent_command(bottom, "1", "420", "AI_Mk1"),
+          "HEAL\n1"}},
         {"the pit and a teleport at the far right, civilians and a fire at the far left",
-         join({fighter("100", "1", "400", "AI_Dummy"),
-               {"SATAN", top, "TELEPORT", "0", top, "CHILD", bottom, "1", "0", "WOMAN", bottom, "2",
-                "1", "CAMPFIRE", bottom}})},
+         {hero, "SATAN", top, "TELEPORT\n0", top, "CHILD", bottom, "1\n0\nWOMAN", bottom, "2\n1",
+          "CAMPFIRE", bottom}},
         {"numbers beyond any int",
-         join({fighter("-99999999999", "1", "99999999999", "AI_P1"), {"WAVES", "99999999999"}})},
+         {agent_command("-99999999999", "1", "99999999999", "AI_P1"), "WAVES\n99999999999"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -29,40 +29,33 @@ class Probe : public Thing {
     }
     Uint32* seen;
 };
+
+// The level's judgement as "W" won, "S" stagnant, "L" lost, "-" for each that is not.
+std::string verdict(Level* level) {
+    return std::string(level->won() ? "W" : "-") + (level->stagnant() ? "S" : "-") +
+           (level->lost() ? "L" : "-");
+}
 } // namespace
 
 using LevelTest = LevelWorld;
 
-TEST_F(LevelTest, ConstructionResetsTheSharedStateAndDestructionEmptiesEveryList) {
-    delete level;
+// The shared state is the level's: a new one starts afresh, and the old one takes its
+// particles along (fighters, controllers and attacks go too, which every test relies on).
+TEST_F(LevelTest, ANewLevelStartsAfreshAndTheOldOneTakesItsParticles) {
     Level::FLOOR_HEIGHT = 321;
     Level::wave_pause = 9;
     Level::focal_agent = 3;
     Level::suspend_win = 2;
     Level::skycolour = Pixel::black;
+    Effect::snow();
+    Effect::blood(Coord(300, 400), 0, 10, 1, 3, 5);
+    delete level;
     level = new Level();
     EXPECT_EQ(Level::FLOOR_HEIGHT, 500);
     EXPECT_EQ(Level::wave_pause, 1500);
     EXPECT_EQ(Level::focal_agent, 0);
     EXPECT_EQ(Level::suspend_win, 0);
     EXPECT_EQ(Level::skycolour, Pixel::make(127, 127, 127));
-    EXPECT_TRUE(level->backgrounds.empty());
-    EXPECT_EQ(level->waves, 0);
-    EXPECT_EQ(level->pit, nullptr);
-    EXPECT_FALSE(level->quit());
-
-    Agent* a = agent(1, 100);
-    AI::AI_list.push_back(new AI(a, false));
-    new Attack(ATK_CAMPFIRE, nullptr, Coord(300, 500));
-    Effect::snow();
-    Effect::blood(Coord(300, 400), 0, 10, 1, 3, 5);
-    level->backgrounds.push_back(new Level::Background(block(800, 100, Pixel::white), 0, 600, 1));
-    level->subtitle = block(10, 10, Pixel::white);
-    delete level;
-    level = new Level();
-    EXPECT_TRUE(Agent::agents.empty());
-    EXPECT_TRUE(AI::AI_list.empty());
-    EXPECT_EQ(count(Attack::DB), 0);
     EXPECT_EQ(count(Particle::background), 0);
     EXPECT_EQ(count(Particle::foreground), 0);
 }
@@ -87,6 +80,10 @@ TEST_F(LevelTest, LayersAreBehindTheWorldExceptTheLastWhichCoversIt) {
     level->update();
     EXPECT_EQ(seen, back);
     EXPECT_EQ(screen_at(400, 300), front);
+
+    level->blacken = true;
+    level->update();
+    EXPECT_EQ(non_black_pixels(), 0) << "a blackened level shows nothing";
 }
 
 TEST_F(LevelTest, LayerPositionWrapsIntoTheScreenAndTilesTwice) {
@@ -118,61 +115,50 @@ TEST_F(LevelTest, LayerPositionWrapsIntoTheScreenAndTilesTwice) {
 }
 
 TEST_F(LevelTest, OnePlayerJudgement) {
-    EXPECT_TRUE(level->won()) << "no agents at all";
-    EXPECT_FALSE(level->stagnant());
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "W--") << "no agents at all";
     Level::suspend_win = 1;
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "---");
     Level::suspend_win = 0;
 
     Agent* player = agent(1, 100);
     Agent* enemy = agent(2, 500);
     agent(0, 300); // neutral: counts for nothing but stagnation
     level->win_time = Clock::now() + 100000;
-    EXPECT_FALSE(level->won()) << "a delayed win counts once the clock passes it";
+    EXPECT_EQ(verdict(level), "---") << "a delayed win counts once the clock passes it";
     level->win_time = 1;
-    EXPECT_TRUE(level->won());
+    EXPECT_EQ(verdict(level), "W--");
     level->win_time = 0;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->stagnant());
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "---");
     enemy->alive = false;
-    EXPECT_TRUE(level->won());
-    EXPECT_FALSE(level->stagnant()) << "the neutral agent is on another team";
+    EXPECT_EQ(verdict(level), "W--") << "the neutral agent is on another team";
     Agent::agents[2]->alive = false;
-    EXPECT_TRUE(level->stagnant());
+    EXPECT_EQ(verdict(level), "WS-");
     Level::suspend_win = 1;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->stagnant());
+    EXPECT_EQ(verdict(level), "---");
     Level::suspend_win = 0;
 
     player->alive = false;
-    EXPECT_TRUE(level->lost());
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "--L");
     level->win_time = 1;
-    EXPECT_FALSE(level->won()) << "a fallen player is never a win";
-    EXPECT_FALSE(level->stagnant());
+    EXPECT_EQ(verdict(level), "--L") << "a fallen player is never a win";
 }
 
 TEST_F(LevelTest, TwoPlayerMatchIsWonOnlyThroughTheClockAndNeverLost) {
     level->two_player = true;
-    EXPECT_FALSE(level->won()) << "fewer than two agents";
+    EXPECT_EQ(verdict(level), "---") << "fewer than two agents";
     Agent* first = agent(1, 100);
     Agent* second = agent(2, 500);
     EXPECT_FALSE(level->coop());
     second->alive = false;
-    EXPECT_FALSE(level->won());
-    EXPECT_FALSE(level->lost());
-    EXPECT_TRUE(level->stagnant()) << "the players are not checked in a match";
+    EXPECT_EQ(verdict(level), "-S-") << "the players are not checked in a match";
     first->alive = false;
-    EXPECT_FALSE(level->lost());
+    EXPECT_EQ(verdict(level), "---");
     level->win_time = 1;
-    EXPECT_TRUE(level->won());
+    EXPECT_EQ(verdict(level), "W--");
 
     second->team = 1;
     EXPECT_TRUE(level->coop());
-    EXPECT_TRUE(level->lost()) << "co-operating players can lose";
-    EXPECT_FALSE(level->won());
+    EXPECT_EQ(verdict(level), "--L") << "co-operating players can lose";
 }
 
 TEST_F(LevelTest, OnePlayerCameraClosesATwentiethOfTheDistance) {
@@ -283,13 +269,6 @@ TEST_F(LevelTest, EarthquakeShakesLowLayersWithTheFloorAndTheNextLevelForgetsIt)
     delete level;
     level = new Level();
     EXPECT_EQ(Level::FLOOR_HEIGHT, 500);
-}
-
-TEST_F(LevelTest, BlackenPaintsTheFrameBlack) {
-    agent(1, 400);
-    level->blacken = true;
-    level->update();
-    EXPECT_EQ(non_black_pixels(), 0);
 }
 
 TEST_F(LevelTest, SpeechHoldsEveryoneStillAndGivesTheFocusBack) {

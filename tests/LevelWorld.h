@@ -42,13 +42,6 @@ class LevelWorld : public CombatWorld {
         scratch.reset();
     }
 
-    // Writes a script from its lines, each ended by a line feed.
-    void script(const std::string& file, const std::vector<std::string>& lines) {
-        std::string text;
-        for (const std::string& l : lines)
-            text += l + "\n";
-        write(file, text);
-    }
     void write(const std::string& file, const std::string& content) {
         TempDataFolder::write_file(dir + file, content);
     }
@@ -58,8 +51,12 @@ class LevelWorld : public CombatWorld {
         level->runScript(dir, file);
         return testing::internal::GetCapturedStdout();
     }
+    // The same for a script written from these lines, each ended by a line feed.
     std::string run_lines(const std::vector<std::string>& lines) {
-        script("test.txt", lines);
+        std::string text;
+        for (const std::string& l : lines)
+            text += l + "\n";
+        write("test.txt", text);
         return run("test.txt");
     }
     void silent_wav(const std::string& file, int milliseconds) {

@@ -56,15 +56,9 @@ class Player : public ScriptedEvents {
     std::array<Uint8, SDLK_LAST> state{};
 };
 
-// What a level looked like when the player left it.
-struct Sight {
-    uint64_t state;
-    uint64_t picture;
-    bool operator==(const Sight& o) const { return state == o.state && picture == o.picture; }
-};
-
-uint64_t picture() {
-    uint64_t sum = 1469598103934665603ULL;
+// What a level looked like when the player left it: the state of play and the picture.
+uint64_t sight() {
+    uint64_t sum = GameDigest::of_play();
     Image* screen = Graphics::screen;
     screen->open();
     for (int y = 0; y < screen->h(); ++y)
@@ -85,18 +79,24 @@ class Onlooker : public EventSource {
     bool poll(SDL_Event& event) override {
         if (!inner->poll(event)) return false;
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)
-            sights.push_back({GameDigest::of_play(), picture()});
+            sights.push_back(sight());
         return true;
     }
     bool wait(SDL_Event& event) override { return inner->wait(event); }
     bool discard() override { return inner->discard(); }
     const Uint8* keys() override { return inner->keys(); }
 
-    std::vector<Sight> sights;
+    std::vector<uint64_t> sights;
 
   private:
     EventSource* inner;
 };
+
+// The first level's script, with the enemy's hit points.
+std::string duel(const std::string& enemy_hp) {
+    return "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\nAGENT\n0\n" + enemy_hp +
+           "\n2\n300\n1\nAI_Dummy\nSPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100";
+}
 
 // A level won after its page, a spoken line, a random track and a wave that the clock
 // wins; one lost at once; the first again.
@@ -105,7 +105,7 @@ const std::vector<int> FRAMES = {300, 200, 250};
 
 struct Session {
     std::vector<bool> won;
-    std::vector<Sight> sights;
+    std::vector<uint64_t> sights;
     int progress;
 };
 
@@ -146,10 +146,7 @@ class ReplayTest : public StoryWorld {
         write_story("Trial", {"Duel", "Fall"}, "0");
         TempDataFolder::add_wav("Stories/Trial/Duel/line.wav", 2205);
         write_level_file("Trial", "Duel", "intro.txt", "The duel");
-        write_level_file("Trial", "Duel", "level.txt",
-                         "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\n"
-                         "AGENT\n0\n1\n2\n300\n1\nAI_Dummy\n"
-                         "SPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100");
+        write_level_file("Trial", "Duel", "level.txt", duel("1"));
         write_level_file("Trial", "Duel", "wave1.txt",
                          "AGENT\n0\n1\n2\n450\n1\nAI_Dummy\nDELAY WAVE\n50");
         write_level_file("Trial", "Fall", "level.txt",
@@ -200,12 +197,7 @@ TEST_F(ReplayTest, PlaysTheSessionAgainOrSaysWhereItNoLongerCan) {
          },
          "Replay: The game no longer plays this recording the same way (frame 120)", false},
         {"a rule changed since: the enemy is tougher",
-         [] {
-             write_level_file("Trial", "Duel", "level.txt",
-                              "AGENT\n0\n100\n1\n150\n0\nAI_P1\nHEALTH\n0\n"
-                              "AGENT\n0\n2\n2\n300\n1\nAI_Dummy\n"
-                              "SPEECH\n1\nline.wav\nRANDMUSIC\nWAVES\n1\nWAVEPAUSE\n100");
-         },
+         [] { write_level_file("Trial", "Duel", "level.txt", duel("2")); },
          "Replay: The game no longer plays this recording the same way (frame 120)", false},
     };
     for (const Case& c : cases) {

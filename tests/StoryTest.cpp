@@ -5,6 +5,8 @@
 
 #include "StoryWorld.h"
 #include "core/Clock.h"
+#include "core/Graphics.h"
+#include "core/Pixel.h"
 #include "level/Level.h"
 #include "level/Referee.h"
 #include "level/Story.h"
@@ -45,9 +47,7 @@ TEST_F(StoryTest, CatalogueIsReadInOrderWithSavedProgress) {
     EXPECT_EQ(Story::stories[0]->name, "Beta");
     EXPECT_EQ(Story::stories[0]->levels, (std::vector<std::string>{"B1", "B2", "B3"}));
     EXPECT_EQ(Story::stories[0]->progress, 0) << "an empty save.txt gives progress 0";
-    EXPECT_FALSE(Story::stories[0]->finished());
     EXPECT_EQ(Story::stories[1]->progress, 1);
-    EXPECT_TRUE(Story::stories[1]->finished());
     EXPECT_FALSE(Story::stories[1]->start_level(2)) << "a level outside the story is refused";
 }
 
@@ -96,30 +96,11 @@ TEST_F(StoryTest, ASaveThatCannotBeWrittenIsLoggedAndPlayGoesOn) {
         << log;
 }
 
+// Escape gives true only for a won level, and only winning the highest unlocked level
+// unlocks the next one.
 TEST_F(StoryTest, WinningTheHighestUnlockedLevelUnlocksTheNext) {
     write_index("S");
-    write_story("S", FIVE, "2\n");
-    Story::start();
-    Story* s = Story::stories[0];
-
-    EXPECT_TRUE(play_and_escape(s, 1));
-    EXPECT_EQ(s->progress, 2) << "replaying an earlier level unlocks nothing";
-    EXPECT_EQ(read("Stories/S/save.txt"), "2\n") << "and does not rewrite the save";
-
-    EXPECT_TRUE(play_and_escape(s, 2));
-    EXPECT_EQ(s->progress, 3);
-    EXPECT_EQ(read("Stories/S/save.txt"), "3");
-
-    s->progress = 4;
-    s->save_progress(4);
-    EXPECT_TRUE(play_and_escape(s, 4));
-    EXPECT_EQ(s->progress, 4) << "winning the last level unlocks nothing";
-    EXPECT_EQ(read("Stories/S/save.txt"), "4");
-}
-
-TEST_F(StoryTest, EscapeGivesTrueOnlyForAWonLevel) {
-    write_index("S");
-    write_story("S", {"Open", "Declared", "Guarded", "Waiting"}, "0");
+    write_story("S", {"Open", "Declared", "Guarded", "Waiting", "Last"}, "1\n");
     // An enemy civilian keeps the level from being won.
     write_level_file("S", "Declared", "level.txt", "WOMAN\n400\n2\n0\nWIN");
     write_level_file("S", "Guarded", "level.txt", "WOMAN\n400\n2\n0");
@@ -128,33 +109,44 @@ TEST_F(StoryTest, EscapeGivesTrueOnlyForAWonLevel) {
     Story::start();
     Story* s = Story::stories[0];
     EXPECT_TRUE(play_and_escape(s, 0));
+    EXPECT_EQ(s->progress, 1) << "replaying an earlier level unlocks nothing";
+    EXPECT_EQ(read("Stories/S/save.txt"), "1\n") << "and does not rewrite the save";
     EXPECT_TRUE(play_and_escape(s, 1)) << "a script's WIN counts as won";
-    EXPECT_EQ(s->progress, 2) << "and unlocks";
+    EXPECT_EQ(s->progress, 2);
+    EXPECT_EQ(read("Stories/S/save.txt"), "2");
     EXPECT_FALSE(play_and_escape(s, 2));
     EXPECT_EQ(s->progress, 2);
     s->progress = 3;
     EXPECT_FALSE(play_and_escape(s, 3)) << "a wave left to come";
+    s->progress = 4;
+    EXPECT_TRUE(play_and_escape(s, 4));
+    EXPECT_EQ(s->progress, 4) << "winning the last level unlocks nothing";
 }
 
-TEST_F(StoryTest, IntroPageWaitsForAKeyAndLogsTheLevel) {
+TEST_F(StoryTest, IntroPageIsShownUntilAKey) {
     write_index("S");
     write_story("S", {"Start"}, "0");
-    write_level_file("S", "Start", "intro.txt", "Once upon a time\nthe end");
+    write_level_file("S", "Start", "intro.txt", "Once upon a time");
     Story::start();
-    testing::internal::CaptureStdout();
     ScriptedEvents player{SDLK_a, SDLK_ESCAPE};
+    Uint32 first_seen = 1;
+    player.each_poll = [&first_seen](SDL_Event&) {
+        if (first_seen != 1) return false;
+        Graphics::screen->open();
+        first_seen = Graphics::screen->get_pixel(Coord(400, 300));
+        Graphics::screen->close();
+        return false;
+    };
     EXPECT_TRUE(Story::stories[0]->start_level(0));
-    const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_NE(log.find("Story: Starting level 'Start'"), std::string::npos);
-    EXPECT_NE(log.find("Open: Stories/S/Start/intro.txt"), std::string::npos);
-    EXPECT_NE(log.find("Story: Level closed"), std::string::npos);
+    EXPECT_EQ(first_seen, Pixel::black) << "the page's black, not the level's sky";
 }
 
 TEST_F(StoryTest, LoseScriptRunsOnceAndAgainAfterRestart) {
     write_index("S");
     write_story("S", {"Doomed"}, "0");
     // The player's agent is gone at once: lost from the first frame.
-    write_level_file("S", "Doomed", "level.txt", "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSETSTATE\n0\n9");
+    write_level_file("S", "Doomed", "level.txt",
+                     "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nSETSTATE\n0\n9");
     write_level_file("S", "Doomed", "lose.txt", "LOSE MARKER");
     Story::start();
     testing::internal::CaptureStdout();
@@ -175,7 +167,8 @@ TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
     write_level_file("S", "Timed", "level.txt",
                      "AGENT\n0\n100\n1\n200\n0\nAI_Dummy\nAGENT\n0\n100\n2\n600\n1\nAI_Dummy\n"
                      "DELAY WAVE\n500\nWAVES\n1");
-    write_level_file("S", "Timed", "wave1.txt", "AGENT\n0\n100\n2\n650\n1\nAI_Dummy\nDELAY WAVE\n0");
+    write_level_file("S", "Timed", "wave1.txt",
+                     "AGENT\n0\n100\n2\n650\n1\nAI_Dummy\nDELAY WAVE\n0");
     // Played at once, the frames are far quicker than the times they stand for.
     Clock::count_frames();
     Level* level = new Level();
@@ -198,42 +191,15 @@ TEST_F(StoryTest, OnAClockOfFramesTheRulesCountFramesNotRealTime) {
     EXPECT_EQ(verdict, Referee::WON);
 }
 
-TEST_F(StoryTest, TheGamesStoriesRunWithoutScriptErrors) {
+// A new player starts every shipped story at its first level. (The shipped scripts
+// themselves are checked by the level checker, run on the data folder as a test.)
+TEST_F(StoryTest, TheShippedStoriesStartAtTheirFirstLevel) {
     folder.reset(); // back in the assembled data folder
-    const std::string source = std::string(IRONVALE_SOURCE_DIR) + "/data/Stories/";
-    EXPECT_NE(read(source + "index.txt").back(), '\n') << "no line break after the last name";
     Story::start();
     ASSERT_FALSE(Story::stories.empty());
-    // Every page and every speech answered with Tab at once, for as long as it is asked.
-    ScriptedEvents player(std::vector<SDL_Event>{});
-    player.each_poll = [](SDL_Event& event) {
-        event = ScriptedEvents::key(SDLK_TAB);
-        return true;
-    };
-    for (Story* s : Story::stories) {
-        EXPECT_EQ(read(source + s->name + "/save.txt"), "0");
-        EXPECT_GE(s->levels.size(), 5u);
-        for (const std::string& name : s->levels) {
-            const std::string dir = "Stories/" + s->name + "/" + name + "/";
-            testing::internal::CaptureStdout();
-            Level* level = new Level();
-            level->runScript(dir, "level.txt");
-            EXPECT_GT(Agent::agents.size(), 1u) << name;
-            // Every setting has four layers or five (a sky behind them).
-            EXPECT_GE(level->backgrounds.size(), 4u) << name;
-            EXPECT_LE(level->backgrounds.size(), 5u) << name;
-            for (int wave = 1; wave <= level->waves; ++wave)
-                level->runScript(dir, "wave" + std::to_string(wave) + ".txt");
-            // A duel cannot be lost, so it may have no lose script.
-            if (std::filesystem::exists(dir + "lose.txt")) level->runScript(dir, "lose.txt");
-            for (int frame = 0; frame < 20; ++frame)
-                level->update();
-            delete level;
-            const std::string log = testing::internal::GetCapturedStdout();
-            for (const char* complaint : {"INVALID", "Invalid", "Error", "Expected", "Failed", "Failure"})
-                EXPECT_EQ(log.find(complaint), std::string::npos) << name << ": " << log;
-        }
-    }
+    for (Story* s : Story::stories)
+        EXPECT_EQ(read(std::string(IRONVALE_SOURCE_DIR) + "/data/Stories/" + s->name + "/save.txt"),
+                  "0");
 }
 
 TEST_F(StoryTest, PauseHoldsTheWorldAndTheRuleClock) {

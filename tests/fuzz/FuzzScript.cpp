@@ -28,26 +28,19 @@ int particles() {
 // A quarter of a second of silence for the scripts' sounds (a.wav): 22 050 Hz, 16-bit mono.
 std::string short_sound() {
     const uint32_t bytes = 22050 / 4 * 2;
-    std::string w = "RIFF";
-    auto u32 = [&w](uint32_t v) {
-        for (int i = 0; i < 4; ++i)
+    std::string w;
+    auto put = [&w](uint32_t v, int size) {
+        for (int i = 0; i < size; ++i)
             w += static_cast<char>((v >> (8 * i)) & 0xFF);
     };
-    auto u16 = [&w](uint16_t v) {
-        w += static_cast<char>(v & 0xFF);
-        w += static_cast<char>(v >> 8);
-    };
-    u32(36 + bytes);
+    w += "RIFF";
+    put(36 + bytes, 4);
     w += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(22050);
-    u32(22050 * 2);
-    u16(2);
-    u16(16);
+    for (const uint32_t field :
+         {16, 0x10001, 22050, 22050 * 2, 0x100002}) // sizes, mono PCM, 16-bit
+        put(field, 4);
     w += "data";
-    u32(bytes);
+    put(bytes, 4);
     return w + std::string(bytes, '\0');
 }
 } // namespace

@@ -36,39 +36,23 @@ class Answering : public EventSource {
     Answering() : keyboard(SDLK_LAST, 0) {}
     bool poll(SDL_Event& event) override {
         pressed = !pressed;
-        if (pressed) event = key_press();
+        if (pressed) wait(event);
         return pressed;
     }
     bool wait(SDL_Event& event) override {
-        event = key_press();
+        event = {};
+        event.type = event.key.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = FuzzWorld::answer;
         return true;
     }
     bool discard() override { return false; }
     const Uint8* keys() override { return keyboard.data(); }
 
   private:
-    static SDL_Event key_press();
     bool pressed = false;
     std::vector<Uint8> keyboard;
 };
-
-SDL_Event Answering::key_press() {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = FuzzWorld::answer;
-    return event;
-}
-
-void unwind(const std::string& message) {
-    throw Halted{message};
-}
-
-void remove_folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(FuzzWorld::folder, ignored);
-}
 
 // Corpus folders, files to run and path options made absolute; crash reports go to the
 // folder the fuzzer was started in unless told otherwise.
@@ -117,14 +101,17 @@ void FuzzWorld::start(int* argc, char*** argv) {
     make_paths_absolute(argc, argv);
     if (!getenv("IRONVALE_FUZZ_LOG") && !std::freopen("/dev/null", "w", stdout))
         std::perror("/dev/null");
-    Error::halt_hook = unwind;
+    Error::halt_hook = [](const std::string& message) { throw Halted{message}; };
     std::string pattern =
         (std::filesystem::temp_directory_path() / "ironvale-fuzz-XXXXXX").string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     if (!mkdtemp(name.data())) std::abort();
     folder = std::string(name.data()) + "/";
-    std::atexit(remove_folder);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
 }
 
 void FuzzWorld::start_game() {
