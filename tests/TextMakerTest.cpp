@@ -77,24 +77,19 @@ TEST_F(TextMakerTest, ImagesOutliveTheFont) {
     EXPECT_GT(picture->w(), 1);
 }
 
-TEST(TextMakerStart, MissingFontHalts) {
-    TempDataFolder folder;
-    EXPECT_EXIT(
-        {
-            route_log_to_stderr();
-            TextMaker::start();
-        },
-        ::testing::ExitedWithCode(1), "TextMaker: Failed to load font");
-}
-
-TEST(TextMakerStart, MissingEmptyPictureHaltsOnTheFirstEmptyText) {
-    TempDataFolder folder;
-    TempDataFolder::add_font();
-    EXPECT_EXIT(
-        {
-            route_log_to_stderr();
-            TextMaker::start();
-            delete TextMaker::make_text("", 255, 255, 255);
-        },
-        ::testing::ExitedWithCode(1), "Image: Failed to create Image from graphics/empty.PNG");
+// A missing font halts at the start, a missing empty picture on the first empty text.
+TEST(TextMakerStart, MissingFilesHalt) {
+    for (const bool font : {false, true}) {
+        TempDataFolder folder;
+        if (font) TempDataFolder::add_font();
+        EXPECT_EXIT(
+            {
+                route_log_to_stderr();
+                TextMaker::start();
+                delete TextMaker::make_text("", 255, 255, 255);
+            },
+            ::testing::ExitedWithCode(1),
+            font ? "Image: Failed to create Image from graphics/empty.PNG"
+                 : "TextMaker: Failed to load font");
+    }
 }
