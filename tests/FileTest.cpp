@@ -25,11 +25,12 @@ protected:
 
     static std::string contents(const std::string& path) { return TempDataFolder::read_file(path); }
 
-    // Every line a reader yields, read as the game reads: until empty().
-    static std::vector<std::string> lines_of(const std::string& path) {
+    // Every line a reader yields, read as the game reads: until empty(); and the checksum.
+    static std::vector<std::string> lines_of(const std::string& path, int* checksum = nullptr) {
         testing::internal::CaptureStdout();
         FileIn in(path);
         testing::internal::GetCapturedStdout();
+        if (checksum) *checksum = in.checksum;
         std::vector<std::string> lines;
         while (!in.empty()) lines.push_back(in.getLine());
         return lines;
@@ -48,10 +49,9 @@ protected:
     }
 
     static int checksum_of(const std::string& path) {
-        testing::internal::CaptureStdout();
-        FileIn in(path);
-        testing::internal::GetCapturedStdout();
-        return in.checksum;
+        int checksum = 0;
+        lines_of(path, &checksum);
+        return checksum;
     }
 
     TempDataFolder scratch{false};

@@ -200,24 +200,19 @@ TEST_F(SoundTest, PlayMusicKeepsTheTrackPlayingIgnoresMissingOnesAndTogglesTheVo
     EXPECT_EQ(Mix_VolumeMusic(-1), 64);
 }
 
+// Only the last ambient loop is remembered and stopped; stopping with none started leaves
+// other sounds alone.
 TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     write_samples();
     Sound::start();
-    // Stopping with no loop started leaves other sounds alone.
     Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
     Sound::stop_loops();
-    EXPECT_EQ(sample_on(0), "thud");
     Sound::loop_wind();
-    EXPECT_TRUE(Sound::looping);
-    EXPECT_EQ(Sound::looper, 1);
     Sound::loop_rain();
-    EXPECT_EQ(Sound::looper, 2);
-
+    EXPECT_TRUE(Sound::looping && Sound::looper == 2);
     Sound::stop_loops();
     EXPECT_FALSE(Sound::looping);
-    EXPECT_EQ(sample_on(0), "thud");
-    EXPECT_EQ(sample_on(1), "wind");
-    EXPECT_EQ(sample_on(2), "");
+    EXPECT_TRUE(sample_on(0) == "thud" && sample_on(1) == "wind" && sample_on(2) == "");
 }
 
 TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
@@ -227,7 +222,7 @@ TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
     // Each later effect starts among more sounding ones; the loop does not count.
     for (int i = 0; i < 4; ++i)
         Sound::play_thud();
-    const std::vector<int> expected = {128, 128, 91, 74, 64};
+    const int expected[] = {128, 128, 91, 74, 64};
     for (int channel = 0; channel < 5; ++channel)
         EXPECT_EQ(Mix_Volume(channel, -1), expected[channel]) << "channel " << channel;
 

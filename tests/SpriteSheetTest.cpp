@@ -40,15 +40,13 @@ protected:
     }
 };
 
-void report_tables() {
-    std::fprintf(stderr, "tables: %zu agents, %zu base\n", SpriteSheet::agent.size(),
-                 SpriteSheet::base.size());
-}
-
 // Runs the loading with the log on the error stream, where death tests look.
 void start_and_report() {
     route_log_to_stderr();
-    std::at_quick_exit(report_tables);
+    std::at_quick_exit([] {
+        std::fprintf(stderr, "tables: %zu agents, %zu base\n", SpriteSheet::agent.size(),
+                     SpriteSheet::base.size());
+    });
     SpriteSheet::start();
 }
 

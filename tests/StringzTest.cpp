@@ -28,10 +28,8 @@ std::vector<std::string> widening_lines(int count) {
 
 std::string joined(const std::vector<std::string>& lines, bool final_line_feed) {
     std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        text += lines[i];
-        if (i + 1 < lines.size() || final_line_feed) text += "\n";
-    }
+    for (const std::string& line : lines) text += line + "\n";
+    if (!final_line_feed) text.pop_back();
     return text;
 }
 
