@@ -121,7 +121,7 @@ std::string logged(void (*write)()) {
 }
 } // namespace
 
-TEST(Log, OpeningLineOuterClosingLineInner) {
+TEST(LogDeathTest, OpeningLineOuterClosingLineInnerAndAHaltExitsWithOne) {
     const std::string out = logged([] {
         Error::open("a");
         Error::open("b");
@@ -136,10 +136,8 @@ TEST(Log, OpeningLineOuterClosingLineInner) {
         Error::note("w");
     });
     EXPECT_EQ(out, "a\n\tb\n\t\tc\n\t\td\n\te\n\tf\ng\nx\nz\nw\n");
-}
-
-TEST(LogDeathTest, HaltWritesTheMessageAndExitsWithOne) {
-    // The log goes to standard output; send it to standard error where the death test looks.
+    // A halt writes its message at its depth and exits with 1. The log goes to standard
+    // output; it is sent to standard error where the death test looks.
     EXPECT_EXIT(
         {
             dup2(2, 1);

@@ -101,11 +101,7 @@ TEST_F(FileTest, NumbersAreReadAsAtoiReadsThem) {
     testing::internal::CaptureStdout();
     FileIn in(path);
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(in.getInt(), 42);
-    EXPECT_EQ(in.getInt(), -7);
-    EXPECT_EQ(in.getInt(), 3);
-    EXPECT_EQ(in.getInt(), 0);
-    EXPECT_EQ(in.getInt(), 5);
+    for (int expected : {42, -7, 3, 0, 5}) EXPECT_EQ(in.getInt(), expected);
     EXPECT_TRUE(in.empty());
 }
 

@@ -89,16 +89,9 @@ TEST_F(SpriteTest, AttackPointsInColumnOrderAndTheBottomCentreAnchor) {
     EXPECT_EQ(none.offset, Coord(20, 9));
 }
 
-TEST_F(SpriteTest, FlipOffsetMirrorsAboutTheCentreLineAndSoDoesDrawing) {
-    drawings::save(drawings::blank(40, 10, Pixel::black), "wide.png");
-    Sprite sprite("wide.png");
-    EXPECT_EQ(sprite.flip_offset(Coord(20, 10), true), Coord(20, 10));
-    EXPECT_EQ(sprite.flip_offset(Coord(30, 10), true), Coord(10, 10));
-    EXPECT_EQ(sprite.flip_offset(Coord(10, 10), true), Coord(-10, 10));
-    EXPECT_EQ(sprite.flip_offset(Coord(10, 7), false), Coord(10, 7));
-
-    // A 4 x 1 bar (red, then green) anchored on its left pixel is drawn with it on the
-    // position; mirrored, the anchor left of the centre moves to 3 * 0 - 4.
+// A 4 x 1 bar (red, then green) anchored on its left pixel is drawn with it on the position;
+// mirrored, an anchor left of the centre line moves as far again to the left: 0 - 2 * 2.
+TEST_F(SpriteTest, MirroredDrawingMovesAnAnchorLeftOfTheCentreFurtherLeft) {
     const Uint32 red = Pixel::make(200, 0, 0);
     const Uint32 green = Pixel::make(0, 200, 0);
     drawings::save({{red, green, green, green}}, "bar.png");
@@ -123,12 +116,12 @@ TEST_F(SpriteTest, PlainSpritesMirrorEveryVariantOnceOnTheirFirstDraw) {
     ASSERT_EQ(sprite.mirrored.size(), 3u);
     for (const auto& m : sprite.mirrored) EXPECT_EQ(m, nullptr);
     sprite.draw(Coord(10, 10), false);
-    std::vector<Image*> first;
-    for (const auto& m : sprite.mirrored) first.push_back(m.get());
+    const std::vector<Image*> first = {sprite.mirrored[0].get(), sprite.mirrored[1].get(),
+                                       sprite.mirrored[2].get()};
     EXPECT_EQ(std::count(first.begin(), first.end(), nullptr), 0);
     sprite.draw(Coord(10, 10), VARIANT_WHITE_CAPE, true);
-    sprite.image(VARIANT_GREY_CAPE, true);
-    for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(sprite.mirrored[i].get(), first[i]);
+    EXPECT_EQ(sprite.image(VARIANT_GREY_CAPE, true), first[VARIANT_GREY_CAPE]);
+    EXPECT_EQ(sprite.mirrored[VARIANT_WHITE_CAPE].get(), first[VARIANT_WHITE_CAPE]);
 }
 
 } // namespace
