@@ -137,8 +137,7 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
           &Sound::play_woman_yell, &Sound::play_deathburst, &Sound::play_behead,
           &Sound::play_splash}) {
         const std::string file = sample_played_by(event);
-        EXPECT_NE(file, "");
-        EXPECT_TRUE(played.insert(file).second) << file << " twice";
+        EXPECT_TRUE(!file.empty() && played.insert(file).second) << file << " twice";
     }
     EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(3); }), "boss_taunt3");
     // Outside 1 to 3 a taunt would pick an unrelated sample: it stays silent instead.

@@ -81,14 +81,6 @@ TEST_F(TextMakerTest, Utf8AndLatin1AgreeOnAsciiAndDifferBeyondIt) {
               look_of(&TextMaker::make_text, "caf\xE9", behind));
 }
 
-TEST_F(TextMakerTest, ImagesOutliveTheFont) {
-    std::unique_ptr<Image> picture(TextMaker::make_utf8("kept", 255, 255, 255));
-    TextMaker::end();
-    picture->draw(Coord(10, 10));
-    TextMaker::start();
-    EXPECT_GT(picture->w(), 1);
-}
-
 // A missing font halts at the start, a missing empty picture on the first empty text.
 TEST(TextMakerStart, MissingFilesHalt) {
     for (const bool font : {false, true}) {
