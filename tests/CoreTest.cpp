@@ -1,4 +1,4 @@
-// Coordinates, number formatting, angles and the log.
+// Coordinates, angles, random numbers, the clock and the log.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -12,15 +12,6 @@
 #include "core/Error.h"
 #include "core/Random.h"
 #include "core/Utility.h"
-
-TEST(Utility, FormatsNumbersAsTheStandardStreamDoes) {
-    EXPECT_EQ(Utility::str(), "");
-    EXPECT_EQ(Utility::str(0.1f), "0.1");
-    EXPECT_EQ(Utility::str(1234567.0), "1.23457e+06");
-    // Each overload keeps its own stream; a previous value must not leak into the next.
-    EXPECT_EQ(Utility::str(123456), "123456");
-    EXPECT_EQ(Utility::str(-5), "-5");
-}
 
 // The remainder takes the dividend's sign, distances are truncated, and offsets round half up
 // only for positive results (y grows downwards: +pi/2 moves down the screen).
