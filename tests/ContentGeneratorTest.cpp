@@ -5,21 +5,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "StoryLines.h"
+#include "TempDataFolder.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-} // namespace
 
 TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
     const fs::path out = fs::temp_directory_path() / ("ironvale_again_" + std::to_string(getpid()));
@@ -40,7 +32,8 @@ TEST(ContentGenerator, GeneratingAgainGivesIdenticalFiles) {
     for (const auto& entry : fs::recursive_directory_iterator(out)) {
         if (!entry.is_regular_file()) continue;
         const fs::path relative = fs::relative(entry.path(), out);
-        EXPECT_TRUE(read_file(entry.path()) == read_file(fs::path(IRONVALE_DATA_DIR) / relative))
+        EXPECT_TRUE(TempDataFolder::read_file(entry.path()) ==
+                    TempDataFolder::read_file(fs::path(IRONVALE_DATA_DIR) / relative))
             << relative << " differs";
         const std::string ext = relative.extension().string();
         pictures += ext == ".png" || ext == ".PNG";

@@ -1,4 +1,4 @@
-// Coordinates, number formatting, angles and the log.
+// Coordinates, angles, random numbers, the clock and the log.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -13,30 +13,17 @@
 #include "core/Random.h"
 #include "core/Utility.h"
 
-TEST(Utility, FormatsNumbersAsTheStandardStreamDoes) {
-    EXPECT_EQ(Utility::str(), "");
-    EXPECT_EQ(Utility::str(-5), "-5");
-    EXPECT_EQ(Utility::str(0), "0");
-    EXPECT_EQ(Utility::str(0.1f), "0.1");
-    EXPECT_EQ(Utility::str(12.25), "12.25");
-    EXPECT_EQ(Utility::str(1234567.0), "1.23457e+06");
-    EXPECT_EQ(Utility::str(1e7), "1e+07");
-    // Each overload keeps its own stream; a previous value must not leak into the next.
-    EXPECT_EQ(Utility::str(123456), "123456");
-    EXPECT_EQ(Utility::str(7), "7");
-}
-
-TEST(Utility, ModuloFollowsTheSignOfTheDividend) {
-    EXPECT_DOUBLE_EQ(Utility::mod(-7, 3), -1);
-    EXPECT_DOUBLE_EQ(Utility::mod(7, 3), 1);
-    EXPECT_DOUBLE_EQ(Utility::mod(7.5, 2), 1.5);
+// The remainder takes the dividend's sign, distances are truncated, and offsets round half up
+// only for positive results (y grows downwards: +pi/2 moves down the screen).
+TEST(Coord, RemaindersDistancesAndOffsets) {
     EXPECT_DOUBLE_EQ(Utility::mod(-7.5, 2), -1.5);
-}
-
-TEST(Utility, AnglesUseTheGameFactorNotFullPrecisionPi) {
-    EXPECT_DOUBLE_EQ(Utility::getAngle(180), 180 * 0.0174532925);
-    EXPECT_NE(Utility::getAngle(180), M_PI);
-    EXPECT_DOUBLE_EQ(Utility::getAngle(-90), -90 * 0.0174532925);
+    EXPECT_DOUBLE_EQ(Utility::mod(7.5, 2), 1.5);
+    EXPECT_EQ(Utility::distance(Coord(0, 0), Coord(1, 1)), 1);
+    EXPECT_EQ(Utility::distance(Coord(10, 0), Coord(-9, 0)), 19);
+    EXPECT_EQ(Coord(10, 10).vectorOffset(0, 5), Coord(15, 10));
+    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI, 3), Coord(-2, 0));
+    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI / 2, 4), Coord(0, 4));
+    EXPECT_EQ(Coord(1, 1).vectorOffset(M_PI / 4, 10), Coord(8, 8));
 }
 
 // The game keeps its own copy of the C library's generator: every draw must be the one
@@ -55,29 +42,27 @@ TEST(Random, GivesTheCLibrarysSequenceForEverySeed) {
 // Whole degrees from the lower bound up to, not including, the upper; equal bounds give that
 // angle without a draw; reversed bounds still give an angle (a non-negative remainder).
 TEST(Utility, RandomAngles) {
+    const auto degrees = [](int low, int high) {
+        return Utility::randAngle(low, high) / 0.0174532925;
+    };
     Random::seed(1);
     std::set<int> seen;
     for (int i = 0; i < 5000; ++i) {
-        const double degrees = Utility::randAngle(-30, 30) / 0.0174532925;
-        const int whole = static_cast<int>(std::lround(degrees));
-        EXPECT_NEAR(degrees, whole, 1e-9);
-        seen.insert(whole);
+        const double d = degrees(-30, 30);
+        seen.insert(static_cast<int>(std::lround(d)));
+        EXPECT_NEAR(d, std::lround(d), 1e-9);
     }
-    EXPECT_EQ(*seen.begin(), -30);
-    EXPECT_EQ(*seen.rbegin(), 29);
-    EXPECT_EQ(seen.size(), 60u);
+    EXPECT_TRUE(*seen.begin() == -30 && *seen.rbegin() == 29 && seen.size() == 60u);
+    for (int i = 0; i < 100; ++i) {
+        const double d = degrees(10, 0);
+        EXPECT_TRUE(d >= 10 - 1e-9 && d <= 19 + 1e-9) << d;
+    }
 
     Random::seed(5);
     const int expected_next = Random::next();
     Random::seed(5);
-    EXPECT_DOUBLE_EQ(Utility::randAngle(45, 45), 45 * 0.0174532925);
+    EXPECT_NEAR(degrees(45, 45), 45, 1e-9);
     EXPECT_EQ(Random::next(), expected_next);
-
-    for (int i = 0; i < 100; ++i) {
-        const double a = Utility::randAngle(10, 0) / 0.0174532925;
-        EXPECT_GE(a, 10 - 1e-9);
-        EXPECT_LE(a, 19 + 1e-9);
-    }
 }
 
 // The limits themselves are kept; what is changed is logged.
@@ -111,21 +96,6 @@ TEST(Clock, HeldTimeIsLeftOut) {
     Clock::count_real();
 }
 
-TEST(Utility, DistancesAreTruncated) {
-    EXPECT_EQ(Utility::distance(Coord(0, 0), Coord(3, 4)), 5);
-    EXPECT_EQ(Utility::distance(Coord(0, 0), Coord(1, 1)), 1);  // 1.414
-    EXPECT_EQ(Utility::distance(Coord(10, 0), Coord(-9, 0)), 19);
-}
-
-TEST(Coord, VectorOffsetRoundsHalfUpOnlyForPositiveResults) {
-    EXPECT_EQ(Coord(10, 10).vectorOffset(0, 5), Coord(15, 10));
-    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI, 3), Coord(-2, 0));
-    // y grows downwards: +pi/2 moves down the screen.
-    EXPECT_EQ(Coord(0, 0).vectorOffset(M_PI / 2, 4), Coord(0, 4));
-    EXPECT_EQ(Coord(1, 1).vectorOffset(M_PI / 4, 10), Coord(8, 8));
-    EXPECT_EQ(Coord(), Coord(0, 0));
-}
-
 TEST(Coord, PolarOfWholeDegreesIsExactlyTheOffsetFromTheOrigin) {
     for (int degrees = -800; degrees <= 800; ++degrees)
         for (double distance : {-14.0, -1.0, 0.0, 3.0, 43.0})
@@ -142,7 +112,7 @@ std::string logged(void (*write)()) {
 }
 } // namespace
 
-TEST(Log, OpeningLineOuterClosingLineInner) {
+TEST(LogDeathTest, OpeningLineOuterClosingLineInnerAndAHaltExitsWithOne) {
     const std::string out = logged([] {
         Error::open("a");
         Error::open("b");
@@ -157,10 +127,8 @@ TEST(Log, OpeningLineOuterClosingLineInner) {
         Error::note("w");
     });
     EXPECT_EQ(out, "a\n\tb\n\t\tc\n\t\td\n\te\n\tf\ng\nx\nz\nw\n");
-}
-
-TEST(LogDeathTest, HaltWritesTheMessageAndExitsWithOne) {
-    // The log goes to standard output; send it to standard error where the death test looks.
+    // A halt writes its message at its depth and exits with 1. The log goes to standard
+    // output; it is sent to standard error where the death test looks.
     EXPECT_EXIT(
         {
             dup2(2, 1);

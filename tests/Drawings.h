@@ -56,8 +56,9 @@ inline Rows mirrored(const Rows& rows) {
     return out;
 }
 
-// Every test starts the screen headless and the key colours; SDL is shut down after.
-class ScreenTest : public ::testing::Test {
+// Every test starts the screen headless and the key colours, in a fresh working folder for
+// its pictures; SDL is shut down after.
+class FolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -65,10 +66,6 @@ protected:
         Pixel::start();
     }
     void TearDown() override { Graphics::end(); }
-};
-
-// A screen and a fresh working folder for the test's pictures.
-class FolderTest : public ScreenTest {
     TempDataFolder folder;
 };
 

@@ -14,13 +14,20 @@
 namespace {
 using PadTest = FighterWorld;
 
-Agent* player(int x, bool facing_left, bool second) {
-    Agent* a = new Agent(VARIANT_WHITE_CAPE, 20, Coord(x, 500), 1, facing_left);
+Agent* player(int x, bool second) {
+    Agent* a = new Agent(VARIANT_WHITE_CAPE, 20, Coord(x, 500), 1, second);
     if (second)
         new AI_P2(a, true);
     else
         new AI_P1(a, true);
     return a;
+}
+
+void play_frames(int frames) {
+    for (int i = 0; i < frames; ++i) {
+        AI::run_all();
+        Agent::run_all();
+    }
 }
 
 // What a pad does: a button held, or the left stick held at (x, y) when there is none.
@@ -34,19 +41,14 @@ struct Hold {
 // The state a fresh first player's fighter, facing right, reaches within a few frames
 // while the pad holds.
 AgentState reached(VirtualPad& pad, const Hold& hold) {
-    Agent* a = player(300, false, false);
-    // A frame with nothing held lets the sword's release latch go.
-    AI::run_all();
-    Agent::run_all();
+    Agent* a = player(300, false);
+    play_frames(1); // with nothing held, so that the sword's release latch goes
     const auto button = static_cast<VirtualPad::Control>(hold.button);
     if (hold.button >= 0)
         pad.press(button);
     else
         pad.tilt(hold.x, hold.y);
-    for (int i = 0; i < 6 && a->state == IDLE; ++i) {
-        AI::run_all();
-        Agent::run_all();
-    }
+    for (int i = 0; i < 6 && a->state == IDLE; ++i) play_frames(1);
     const AgentState s = a->state;
     if (hold.button >= 0)
         pad.release(button);
@@ -84,16 +86,12 @@ TEST_F(PadTest, PadsPluggedInDuringPlayDriveTheirPlayers) {
         VirtualPad second;
         Pads::rescan();
         ASSERT_EQ(Pads::count(), 2);
-        Agent* one = player(300, false, false);
-        Agent* two = player(500, true, true);
+        Agent* one = player(300, false);
+        Agent* two = player(500, true);
         AI::run_all();
         second.press(VirtualPad::A);
-        for (int i = 0; i < 3; ++i) {
-            AI::run_all();
-            Agent::run_all();
-        }
-        EXPECT_EQ(two->state, SLASH);
-        EXPECT_EQ(one->state, IDLE);
+        play_frames(3);
+        EXPECT_TRUE(two->state == SLASH && one->state == IDLE);
         second.release(VirtualPad::A);
         Agent::delete_all();
         AI::kill_all();

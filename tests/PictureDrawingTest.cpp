@@ -17,24 +17,16 @@ int count(const Canvas& c, Rgb colour) {
     return n;
 }
 
-Pose standing() {
-    Pose p = *find_pose(0);
-    p.strike = Strike::none;
-    return p;
-}
-
 TEST(SkeletonRenderer, ColoursTheSwordByWhatLiesUnderIt) {
-    Pose p = standing();
+    Pose p = *find_pose(0); // standing
+    p.strike = Strike::none;
     p.grip = Grip::near_hand;
     p.sword = 180; // pointing back: across the body, then over the cape, then free
     p.cape = 100;
     p.cape_len = 34;
     const Canvas c = draw_figure(p, fighter_look());
-    EXPECT_GT(count(c, key::sword_on_body), 0);
-    EXPECT_GT(count(c, key::sword_on_cape), 0);
-    EXPECT_GT(count(c, key::sword), 0);
-    EXPECT_GT(count(c, key::head), 0);
-    EXPECT_GT(count(c, key::eyes), 0);
+    for (Rgb colour : {key::sword_on_body, key::sword_on_cape, key::sword, key::head, key::eyes})
+        EXPECT_GT(count(c, colour), 0);
     p.grip = Grip::none;
     const Canvas bare = draw_figure(p, fighter_look());
     EXPECT_EQ(0, count(bare, key::sword) + count(bare, key::sword_on_body) +

@@ -85,22 +85,33 @@ class SoundTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(SoundTest, OpensTheMixerLoadsEveryFileAndEndReleasesThem) {
+// Every file there is loaded; a missing one (a folder in the place of a file cannot be loaded
+// either) is logged and leaves a silent slot, loop or track. End releases everything, even
+// while playing; starting again works as after a launch.
+TEST_F(SoundTest, LoadsEveryFileLogsTheMissingOnesAndEndReleasesThem) {
     write_samples();
-    write_tracks();
+    write_tracks("Track1");
+    std::filesystem::create_directories("music/Track1.ogg");
+    for (const char* missing : {"sfx/wind.ogg", "sfx/splash.ogg"}) std::filesystem::remove(missing);
+    testing::internal::CaptureStdout();
     Sound::start();
-
+    const std::string log = testing::internal::GetCapturedStdout();
     ASSERT_NE(Mix_QuerySpec(nullptr, nullptr, nullptr), 0);
-    int loaded = 0;
-    for (Mix_Chunk* slot : Sound::sfx)
-        loaded += slot != nullptr;
-    EXPECT_EQ(loaded, 42);
+    for (const std::string& name : SAMPLE_FILES) {
+        const std::string line = "Sound: Failed to load sfx/" + name + ".ogg; it stays silent\n";
+        EXPECT_EQ(log.find(line) != std::string::npos, name == "wind" || name == "splash") << line;
+    }
+    EXPECT_NE(log.find("Sound: Failed to load music/Track1.ogg; it stays silent\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(Sound::sfx, Sound::sfx + Sound::SLOTS, nullptr), Sound::SLOTS - 40);
     EXPECT_EQ(Sound::sfx[39], nullptr);
     ASSERT_EQ(Sound::mus.size(), 7u);
-    for (Mix_Music* track : Sound::mus)
-        EXPECT_NE(track, nullptr);
+    EXPECT_EQ(std::count(Sound::mus.begin(), Sound::mus.end(), nullptr), 1);
 
-    // End releases everything, even while playing; starting again works as after a launch.
+    EXPECT_EQ(sample_played_by(&Sound::play_splash), "");
+    Sound::loop_wind();
+    EXPECT_FALSE(Sound::looping);
+
     Sound::play_music(0, true);
     Sound::loop_rain();
     Sound::end();
@@ -126,13 +137,12 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
           &Sound::play_woman_yell, &Sound::play_deathburst, &Sound::play_behead,
           &Sound::play_splash}) {
         const std::string file = sample_played_by(event);
-        EXPECT_NE(file, "");
-        EXPECT_TRUE(played.insert(file).second) << file << " twice";
+        EXPECT_TRUE(!file.empty() && played.insert(file).second) << file << " twice";
     }
     EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(3); }), "boss_taunt3");
     // Outside 1 to 3 a taunt would pick an unrelated sample: it stays silent instead.
-    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(0); }), "");
-    EXPECT_EQ(sample_played_by([] { Sound::play_boss_taunt(4); }), "");
+    EXPECT_TRUE(sample_played_by([] { Sound::play_boss_taunt(0); }).empty() &&
+                sample_played_by([] { Sound::play_boss_taunt(4); }).empty());
 
     for (void (*event)() : {&Sound::play_swish, &Sound::play_stun, &Sound::play_death,
                             &Sound::play_clash, &Sound::play_thunder, &Sound::play_disembowel}) {
@@ -151,48 +161,9 @@ TEST_F(SoundTest, EachEventPlaysItsOwnFile) {
     }
 }
 
-TEST_F(SoundTest, MissingFilesAreLoggedAndLeaveSilentSlotsTracksAndLoops) {
-    TempDataFolder::add_wav("sfx/thud.ogg", 22050);
-    // A folder in the place of a file cannot be loaded either.
-    std::filesystem::create_directories("music/Track1.ogg");
-    testing::internal::CaptureStdout();
-    Sound::start();
-    const std::string log = testing::internal::GetCapturedStdout();
-    for (const std::string& name : SAMPLE_FILES) {
-        const std::string line = "Sound: Failed to load sfx/" + name + ".ogg; it stays silent\n";
-        EXPECT_EQ(log.find(line) != std::string::npos, name != "thud") << line;
-    }
-    for (const std::string& name : TRACK_FILES)
-        EXPECT_NE(log.find("Sound: Failed to load music/" + name + ".ogg; it stays silent\n"),
-                  std::string::npos)
-            << name;
-    for (int i = 0; i < Sound::SLOTS; ++i)
-        EXPECT_EQ(Sound::sfx[i] != nullptr, i == 11) << "slot " << i;
-    ASSERT_EQ(Sound::mus.size(), 7u);
-    for (Mix_Music* track : Sound::mus)
-        EXPECT_EQ(track, nullptr);
-
-    Sound::play_swish();
-    Sound::play_death();
-    Sound::play_splash();
-    Sound::play_boss_taunt(2);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    Sound::play_music(0, true);
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(Sound::playing, 0);
-
-    Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
-    Sound::loop_wind();
-    EXPECT_FALSE(Sound::looping);
-    // Channel -1 would have meant every channel.
-    Sound::stop_loops();
-    EXPECT_NE(Mix_Playing(0), 0);
-}
-
-TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunningAndIgnoresMissingTracks) {
+TEST_F(SoundTest, PlayMusicKeepsTheTrackPlayingIgnoresMissingOnesAndTogglesTheVolume) {
     write_tracks("Track5");
     Sound::start();
-    EXPECT_EQ(Sound::mus[5], nullptr);
     Sound::play_music(3, true);
     ASSERT_NE(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Sound::playing, 3);
@@ -203,50 +174,36 @@ TEST_F(SoundTest, PlayMusicLeavesTheTrackAlreadyPlayingRunningAndIgnoresMissingT
     EXPECT_NE(Mix_PausedMusic(), 0);
     for (int track : {5, 7, -1, 1000}) {
         Sound::play_music(track, true);
-        EXPECT_EQ(Sound::playing, 3) << "track " << track;
-        EXPECT_NE(Mix_PlayingMusic(), 0) << "track " << track;
-        EXPECT_NE(Mix_PausedMusic(), 0) << "track " << track;
+        EXPECT_TRUE(Sound::playing == 3 && Mix_PlayingMusic() && Mix_PausedMusic()) << track;
     }
 
     Sound::play_music(2, true);
     EXPECT_EQ(Sound::playing, 2);
     Mix_PauseMusic();
     Sound::play_music(3, true);
-    EXPECT_EQ(Mix_PausedMusic(), 0);
-    EXPECT_EQ(Sound::playing, 3);
-
+    EXPECT_TRUE(Sound::playing == 3 && !Mix_PausedMusic());
     Mix_HaltMusic();
     Sound::play_music(3, false);
-    EXPECT_NE(Mix_PlayingMusic(), 0);
-    EXPECT_EQ(Sound::playing, 3);
+    EXPECT_TRUE(Sound::playing == 3 && Mix_PlayingMusic());
+
+    // Toggling turns the volume off and back to half.
+    EXPECT_TRUE(!Sound::toggle_music() && Mix_VolumeMusic(-1) == 0);
+    EXPECT_TRUE(Sound::toggle_music() && Mix_VolumeMusic(-1) == 64);
 }
 
-TEST_F(SoundTest, ToggleMusicTurnsTheVolumeOffAndBackToHalf) {
-    Sound::start();
-    EXPECT_FALSE(Sound::toggle_music());
-    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
-    EXPECT_TRUE(Sound::toggle_music());
-    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
-}
-
+// Only the last ambient loop is remembered and stopped; stopping with none started leaves
+// other sounds alone.
 TEST_F(SoundTest, OnlyTheLastAmbientLoopIsRememberedAndStopped) {
     write_samples();
     Sound::start();
-    // Stopping with no loop started leaves other sounds alone.
     Mix_PlayChannelTimed(-1, Sound::sfx[11], -1, -1);
     Sound::stop_loops();
-    EXPECT_EQ(sample_on(0), "thud");
     Sound::loop_wind();
-    EXPECT_TRUE(Sound::looping);
-    EXPECT_EQ(Sound::looper, 1);
     Sound::loop_rain();
-    EXPECT_EQ(Sound::looper, 2);
-
+    EXPECT_TRUE(Sound::looping && Sound::looper == 2);
     Sound::stop_loops();
     EXPECT_FALSE(Sound::looping);
-    EXPECT_EQ(sample_on(0), "thud");
-    EXPECT_EQ(sample_on(1), "wind");
-    EXPECT_EQ(sample_on(2), "");
+    EXPECT_TRUE(sample_on(0) == "thud" && sample_on(1) == "wind" && sample_on(2) == "");
 }
 
 TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
@@ -256,7 +213,7 @@ TEST_F(SoundTest, EffectsInACrowdComeInSofterWhileLoopsAndLinesKeepTheirLevel) {
     // Each later effect starts among more sounding ones; the loop does not count.
     for (int i = 0; i < 4; ++i)
         Sound::play_thud();
-    const std::vector<int> expected = {128, 128, 91, 74, 64};
+    const int expected[] = {128, 128, 91, 74, 64};
     for (int channel = 0; channel < 5; ++channel)
         EXPECT_EQ(Mix_Volume(channel, -1), expected[channel]) << "channel " << channel;
 

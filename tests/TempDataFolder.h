@@ -58,24 +58,15 @@ class TempDataFolder {
 
     // A 16-bit stereo 22 050 Hz WAV of `frames` silent frames (SDL_mixer goes by content).
     static void add_wav(const std::string& name, uint32_t frames) {
-        struct Header {
-            char riff[4];
-            uint32_t riff_bytes;
-            char wave_fmt[8];
-            uint32_t fmt_bytes;
-            uint16_t pcm, channels;
-            uint32_t rate, byte_rate;
-            uint16_t block, bits;
-            char data[4];
-            uint32_t data_bytes;
+        const auto le = [](uint32_t value, int bytes) { // little-endian
+            std::string out;
+            for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+            return out;
         };
-        static_assert(sizeof(Header) == 44, "a WAV header has 44 bytes");
         const uint32_t bytes = frames * 4;
-        const Header h = {{'R', 'I', 'F', 'F'}, 36 + bytes,
-                          {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '}, 16, 1, 2, 22050, 22050 * 4, 4,
-                          16, {'d', 'a', 't', 'a'}, bytes};
-        write_file(name, std::string(reinterpret_cast<const char*>(&h), sizeof h) +
-                             std::string(bytes, '\0'));
+        write_file(name, "RIFF" + le(36 + bytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(2, 2) +
+                             le(22050, 4) + le(22050 * 4, 4) + le(4, 2) + le(16, 2) + "data" +
+                             le(bytes, 4) + std::string(bytes, '\0'));
     }
 
     std::string path;

@@ -14,26 +14,12 @@ void* sdl2() {
 }
 #define SDL2(name) (reinterpret_cast<decltype(&name)>(dlsym(sdl2(), #name)))
 
-SDL_GameControllerButton button_of(VirtualPad::Control c) {
-    switch (c) {
-    case VirtualPad::A:
-        return SDL_CONTROLLER_BUTTON_A;
-    case VirtualPad::B:
-        return SDL_CONTROLLER_BUTTON_B;
-    case VirtualPad::START:
-        return SDL_CONTROLLER_BUTTON_START;
-    case VirtualPad::BACK:
-        return SDL_CONTROLLER_BUTTON_BACK;
-    case VirtualPad::UP:
-        return SDL_CONTROLLER_BUTTON_DPAD_UP;
-    case VirtualPad::DOWN:
-        return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
-    case VirtualPad::LEFT:
-        return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
-    default:
-        return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
-    }
-}
+// In the order of VirtualPad::Control.
+const SDL_GameControllerButton BUTTONS[] = {
+    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
+    SDL_CONTROLLER_BUTTON_START,     SDL_CONTROLLER_BUTTON_BACK,
+    SDL_CONTROLLER_BUTTON_DPAD_UP,   SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+    SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
 } // namespace
 
 VirtualPad::VirtualPad() : joystick(nullptr), instance(-1) {
@@ -72,11 +58,11 @@ VirtualPad::~VirtualPad() {
 }
 
 void VirtualPad::press(Control c) {
-    SDL2(SDL_JoystickSetVirtualButton)(static_cast<SDL_Joystick*>(joystick), button_of(c), 1);
+    SDL2(SDL_JoystickSetVirtualButton)(static_cast<SDL_Joystick*>(joystick), BUTTONS[c], 1);
 }
 
 void VirtualPad::release(Control c) {
-    SDL2(SDL_JoystickSetVirtualButton)(static_cast<SDL_Joystick*>(joystick), button_of(c), 0);
+    SDL2(SDL_JoystickSetVirtualButton)(static_cast<SDL_Joystick*>(joystick), BUTTONS[c], 0);
 }
 
 void VirtualPad::tilt(int x, int y) {
