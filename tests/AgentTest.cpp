@@ -47,8 +47,10 @@ TEST_F(AgentTest, HoldingUpMakesAJumpLastAboutTwiceAsLong) {
         enter(a, {AgentInput::UP});
         a->input = hold ? AgentInput::UP : none();
         int n = 0;
-        for (int wait = 0; a->pos.y == FLOOR && wait < 20; ++wait) frames(1);
-        for (; a->pos.y < FLOOR && n < 200; ++n) frames(1);
+        for (int wait = 0; a->pos.y == FLOOR && wait < 20; ++wait)
+            frames(1);
+        for (; a->pos.y < FLOOR && n < 200; ++n)
+            frames(1);
         Agent::delete_all();
         return n;
     };
@@ -128,7 +130,8 @@ TEST_F(AgentTest, BloodAndWaterCreaturesBurnAwayWhateverKillsThem) {
     EXPECT_EQ(blood->state, GONE);
     EXPECT_EQ(blood->frame, shown);
     EXPECT_GT(count(Particle::foreground), 0);
-    for (int n = 0; lasting->alive && n < 5000; ++n) frames(1);
+    for (int n = 0; lasting->alive && n < 5000; ++n)
+        frames(1);
     EXPECT_EQ(lasting->state, BURN);
     EXPECT_EQ(lasting->team, 0);
 }
@@ -247,7 +250,8 @@ TEST_F(AgentTest, CombosCastTheirSpells) {
     for (const auto& c : cases) {
         Agent* a = fighter(Coord(300, c.y), 1, false);
         a->vel.x = c.speed;
-        for (const AgentInput& in : c.inputs) enter(a, {in});
+        for (const AgentInput& in : c.inputs)
+            enter(a, {in});
         EXPECT_EQ(a->state, c.state) << c.inputs.size() << " inputs";
         EXPECT_EQ(a->frame == Animation::summoning, c.inputs.size() == 8);
         frames(60);
@@ -266,16 +270,19 @@ TEST_F(AgentTest, CombosCastTheirSpells) {
 // The lightning is charged for 30 frames on its casting picture, then strikes from it.
 TEST_F(AgentTest, LightningIsChargedThenStrikes) {
     Agent* a = fighter(Coord(300, FLOOR), 1, false);
-    enter(a, {AgentInput::ATTACK, AgentInput::FORWARD, none(), AgentInput::FORWARD,
-              AgentInput::DOWN});
-    for (int charge = 0; picture(a) != 119 && charge < 20; ++charge) frames(1);
+    enter(a,
+          {AgentInput::ATTACK, AgentInput::FORWARD, none(), AgentInput::FORWARD, AgentInput::DOWN});
+    for (int charge = 0; picture(a) != 119 && charge < 20; ++charge)
+        frames(1);
     ASSERT_EQ(picture(a), 119);
     int held = 0;
-    for (; a->state == LIGHTNING_CHARGE && held < 100; ++held) frames(1);
+    for (; a->state == LIGHTNING_CHARGE && held < 100; ++held)
+        frames(1);
     EXPECT_EQ(held, 30);
     EXPECT_EQ(a->state, LIGHTNING_STRIKE);
     int strike = 0;
-    for (; picture(a) == 119 && strike < 100; ++strike) frames(1);
+    for (; picture(a) == 119 && strike < 100; ++strike)
+        frames(1);
     EXPECT_NEAR(strike, 20 + 4, 4);
 }
 
@@ -292,7 +299,8 @@ TEST_F(AgentTest, TeleportLandsBehindTheEnemyOrStaysWithoutOne) {
         Agent* a = fighter(Coord(100, FLOOR), 1);
         fighter(Coord(c.enemy_x, FLOOR), 2, c.enemy_left)->frozen = true;
         a->set_state(TELEPORT);
-        for (int i = 0; i < 50; ++i) a->run();
+        for (int i = 0; i < 50; ++i)
+            a->run();
         EXPECT_EQ(a->pos.x, c.x);
         EXPECT_EQ(a->facing_left, c.left);
         EXPECT_EQ(a->state, LUNGE);
