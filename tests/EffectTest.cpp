@@ -14,7 +14,7 @@ TEST_F(EffectTest, BloodOfNoDropsMakesNothingAndDrawsNoRandomNumbers) {
     Effect::blood(Coord(100, 100), 0, 30, 1, 5, 0);
     Effect::meat(Coord(100, 100), 0, 30, 1, 5, 0);
     EXPECT_EQ(Random::next(), first);
-    EXPECT_TRUE(all_particles().empty());
+    EXPECT_EQ(count(Particle::foreground) + count(Particle::background), 0);
 }
 
 std::vector<Sprite*> giblet_pictures() {
@@ -64,7 +64,7 @@ TEST_F(EffectTest, GibletsFlyUpAndTrailBloodUntilTheyRest) {
         EXPECT_EQ(p->vel, Coord(0, 0));
         EXPECT_GE(p->pos.y, Level::FLOOR_HEIGHT);
     }
-    EXPECT_GT(all_particles().size(), 0u);
+    EXPECT_GT(count(Particle::foreground) + count(Particle::background), 0);
 }
 
 } // namespace
