@@ -2,6 +2,7 @@
 #include <initializer_list>
 
 #include "FighterWorld.h"
+#include "ai/AI.h"
 #include "core/Image.h"
 #include "sprites/AgentFrame.h"
 
@@ -30,19 +31,12 @@ TEST_F(AgentTest, StartsOnTheFloorIdleOrAboveItAirborneAndLands) {
     Agent* standing = fighter(Coord(100, FLOOR));
     EXPECT_EQ(standing->state, IDLE);
     EXPECT_EQ(standing->frame, Animation::idle);
-    EXPECT_EQ(standing->frame_delay, 10);
-    EXPECT_TRUE(standing->alive);
 
     Agent* falling = fighter(Coord(400, FLOOR - 1));
     EXPECT_EQ(falling->state, AIRBORNE);
-    EXPECT_EQ(falling->fall_offset, 1);
-    ASSERT_EQ(Agent::agents.size(), 2u);
-    EXPECT_EQ(Agent::agents[1], falling);
-
     frames(1);
     EXPECT_EQ(falling->state, LANDING);
     EXPECT_EQ(falling->pos.y, FLOOR);
-    EXPECT_EQ(falling->vel.y, 0);
     frames(8);
     EXPECT_EQ(falling->state, IDLE);
 }
@@ -50,29 +44,26 @@ TEST_F(AgentTest, StartsOnTheFloorIdleOrAboveItAirborneAndLands) {
 TEST_F(AgentTest, HoldingUpMakesAJumpLastAboutTwiceAsLong) {
     auto airtime = [this](bool hold) {
         Agent* a = fighter(Coord(300, FLOOR));
-        a->input = AgentInput::UP;
-        frames(1);
-        EXPECT_EQ(a->state, JUMP);
-        if (!hold) a->input = none();
+        enter(a, {AgentInput::UP});
+        a->input = hold ? AgentInput::UP : none();
         int n = 0;
-        while (a->pos.y == FLOOR && n < 20)
-            frames(1), ++n;
-        int air = 0;
-        while (a->pos.y < FLOOR && air < 200)
-            frames(1), ++air;
+        for (int wait = 0; a->pos.y == FLOOR && wait < 20; ++wait)
+            frames(1);
+        for (; a->pos.y < FLOOR && n < 200; ++n)
+            frames(1);
         Agent::delete_all();
-        return air;
+        return n;
     };
     const int short_jump = airtime(false);
-    const int long_jump = airtime(true);
     EXPECT_GT(short_jump, 10);
-    EXPECT_NEAR(static_cast<double>(long_jump) / short_jump, 2.0, 0.25);
+    EXPECT_NEAR(static_cast<double>(airtime(true)) / short_jump, 2.0, 0.25);
 }
 
+// Each of two close agents steps 1, 2, 3 ... pixels outwards until they are 75 apart;
+// two at the same place are jiggled instead.
 TEST_F(AgentTest, CloseAgentsArePushedApartFasterEachFrameUntil75Apart) {
     Agent* a = fighter(Coord(100, FLOOR), 1, false);
     Agent* b = fighter(Coord(140, FLOOR), 2, true);
-    // Each agent's steps: 1, 2, 3 ... pixels outwards for as long as it is within 75.
     std::vector<int> a_steps, b_steps;
     for (int i = 0; i < 12; ++i) {
         const int ax = a->pos.x, bx = b->pos.x;
@@ -87,18 +78,12 @@ TEST_F(AgentTest, CloseAgentsArePushedApartFasterEachFrameUntil75Apart) {
     }
     EXPECT_GE(b->pos.x - a->pos.x, 75);
     EXPECT_LT(b->pos.x - a->pos.x, 75 + 7);
-    EXPECT_EQ(a->push_speed, 0);
-    EXPECT_EQ(b->push_speed, 0);
-}
 
-TEST_F(AgentTest, AgentsAtTheSameXAreJiggledNotPushed) {
-    Agent* a = fighter(Coord(300, FLOOR));
-    fighter(Coord(300, FLOOR));
+    b->pos.x = a->pos.x = 300;
     for (int i = 0; i < 20; ++i) {
         a->pos.x = 300;
         a->run();
-        EXPECT_GE(a->pos.x, 299);
-        EXPECT_LE(a->pos.x, 301);
+        EXPECT_LE(std::abs(a->pos.x - 300), 1);
         EXPECT_EQ(a->push_speed, 0);
     }
 }
@@ -108,7 +93,6 @@ TEST_F(AgentTest, WoundsStunThenKillButNotDuringSpeechesOrOnTheDead) {
     a->wound(1, DYING);
     EXPECT_EQ(a->hp, 2);
     EXPECT_EQ(a->state, STUN);
-    EXPECT_TRUE(a->alive);
     frames(3);
     const int held = a->frame_counter;
     a->wound(1, DYING);
@@ -121,68 +105,59 @@ TEST_F(AgentTest, WoundsStunThenKillButNotDuringSpeechesOrOnTheDead) {
     a->wound(1, DYING);
     EXPECT_EQ(a->hp, 0);
     EXPECT_EQ(a->state, DYING);
-    EXPECT_FALSE(a->alive);
-    EXPECT_GE(a->state_timer, 1);
-    EXPECT_LE(a->state_timer, 2);
     // A second hit in the same frame reaches a corpse: nothing changes, the game goes on.
     a->wound(5, BEHEADED);
     EXPECT_EQ(a->hp, 0);
     EXPECT_EQ(a->state, DYING);
 }
 
+// Whatever kills them they burn away, and a dissolved water creature is nobody's enemy;
+// water creatures also spray and dissolve by themselves.
 TEST_F(AgentTest, BloodAndWaterCreaturesBurnAwayWhateverKillsThem) {
-    Agent* blood = fighter(Coord(200, FLOOR), 2, false, 1, VARIANT_BLOOD);
-    Agent* water = fighter(Coord(500, FLOOR), 2, false, 1, VARIANT_WATER);
+    Agent* blood = fighter(Coord(100, FLOOR), 2, false, 1, VARIANT_BLOOD);
+    Agent* water = fighter(Coord(300, FLOOR), 2, false, 1, VARIANT_WATER);
+    Agent* lasting = fighter(Coord(600, FLOOR), 2, false, 3, VARIANT_WATER);
     blood->wound(1, DYING);
     water->wound(1, BEHEADED);
     EXPECT_EQ(blood->state, BURN);
     EXPECT_EQ(water->state, BURN);
-    EXPECT_FALSE(blood->alive);
     frames(1);
-    EXPECT_EQ(water->team, 0) << "a dissolved water creature is nobody's enemy";
+    EXPECT_EQ(water->team, 0);
     frames(44);
     EXPECT_EQ(blood->state, GONE);
     const Frame* shown = blood->frame;
     frames(100);
     EXPECT_EQ(blood->state, GONE);
     EXPECT_EQ(blood->frame, shown);
-}
-
-TEST_F(AgentTest, WaterCreaturesDissolveByThemselves) {
-    Agent* water = fighter(Coord(300, FLOOR), 2, false, 3, VARIANT_WATER);
-    int n = 0;
-    while (water->alive && n < 5000)
-        frames(1), ++n;
-    EXPECT_GT(n, 3);
-    EXPECT_EQ(water->state, BURN);
-    EXPECT_EQ(water->team, 0);
-    EXPECT_LT(water->hp, 1);
-    EXPECT_GT(count(Particle::foreground), 0) << "it sprays while it lives";
+    EXPECT_GT(count(Particle::foreground), 0);
+    for (int n = 0; lasting->alive && n < 5000; ++n)
+        frames(1);
+    EXPECT_EQ(lasting->state, BURN);
+    EXPECT_EQ(lasting->team, 0);
 }
 
 TEST_F(AgentTest, DeathsEndInTheirFinalPictures) {
-    Agent* dying = fighter(Coord(100, FLOOR));
-    Agent* headless = fighter(Coord(300, FLOOR));
-    Agent* cut = fighter(Coord(500, FLOOR));
-    Agent* shot = fighter(Coord(700, FLOOR));
-    dying->set_state(DYING);
-    headless->set_state(BEHEADED);
-    cut->set_state(DISMEMBERED);
-    shot->set_state(BOLT_DEATH);
-    EXPECT_FALSE(headless->alive);
-    frames(30);
-    EXPECT_TRUE(dying->state == CORPSE || dying->state == TWITCH);
-    EXPECT_EQ(shot->state, REMAINS);
-    EXPECT_EQ(shot->frame, Animation::burned_corpse);
-    frames(80 + 40 + 10);
-    EXPECT_EQ(headless->state, REMAINS);
-    EXPECT_EQ(headless->frame, Animation::behead_corpse);
-    frames(3000);
-    EXPECT_EQ(cut->state, REMAINS);
-    EXPECT_EQ(cut->frame, Animation::dismember_corpse);
-    EXPECT_EQ(Agent::agents.size(), 4u);
-    for (Agent* a : Agent::agents)
+    const struct {
+        AgentState death;
+        int frames;
+        Frame* const* remains;
+    } cases[] = {{DYING, 30, nullptr},
+                 {BOLT_DEATH, 30, &Animation::burned_corpse},
+                 {BEHEADED, 160, &Animation::behead_corpse},
+                 {DISMEMBERED, 3160, &Animation::dismember_corpse}};
+    for (const auto& c : cases) {
+        Agent* a = fighter(Coord(300, FLOOR));
+        a->set_state(c.death);
         EXPECT_FALSE(a->alive);
+        frames(c.frames);
+        if (c.remains) {
+            EXPECT_EQ(a->state, REMAINS) << c.death;
+            EXPECT_EQ(a->frame, *c.remains) << c.death;
+        } else {
+            EXPECT_TRUE(a->state == CORPSE || a->state == TWITCH);
+        }
+        Agent::delete_all();
+    }
 }
 
 TEST_F(AgentTest, ClosestAgentFilters) {
@@ -206,29 +181,25 @@ TEST_F(AgentTest, ClosestAgentFilters) {
     EXPECT_EQ(neutral->get_closest(Agent::F_ENEMY), nullptr);
 
     // Equal distances keep the earlier agent.
-    Agent* twin = fighter(Coord(160, FLOOR), 2);
-    behind->pos.x = 40;
+    fighter(Coord(160, FLOOR), 2);
     EXPECT_EQ(me->get_closest(Agent::F_ENEMY | Agent::F_GROUNDED), behind);
-    (void)twin;
 }
 
+// Health goes no lower than 0 (that alone kills no one) and no higher than the ceiling,
+// which may be lowered or raised.
 TEST_F(AgentTest, HealthStaysWithinItsCeiling) {
     Agent* a = fighter(Coord(300, FLOOR), 2, false, 10);
     a->set_state(BLOCK);
     a->hp = 3;
     a->heal(-5);
     EXPECT_EQ(a->hp, 0);
-    EXPECT_TRUE(a->alive);
     EXPECT_EQ(a->state, BLOCK);
     EXPECT_EQ(a->get_hp(), 0.0);
-    a->heal(50);
-    EXPECT_EQ(a->hp, 10);
     a->set_hp(4);
     EXPECT_DOUBLE_EQ(a->get_hp(), 0.4);
     a->set_hp(99);
     EXPECT_EQ(a->hp, 10);
     a->enfeeble(3);
-    EXPECT_EQ(a->max_hp, 7);
     EXPECT_EQ(a->hp, 7);
     a->set_max_hp(20);
     EXPECT_EQ(a->hp, 7);
@@ -239,9 +210,7 @@ TEST_F(AgentTest, HealthStaysWithinItsCeiling) {
 TEST_F(AgentTest, SwordSwingSpawnsSlashesAtItsFifthFrame) {
     for (bool left : {false, true}) {
         Agent* a = fighter(Coord(400, FLOOR), 1, left);
-        a->input = AgentInput::ATTACK;
-        frames(1);
-        a->input = none();
+        enter(a, {AgentInput::ATTACK});
         EXPECT_EQ(a->state, SLASH);
         while (picture(a) != 14) {
             ASSERT_LT(a->frame_counter, 20);
@@ -264,121 +233,91 @@ TEST_F(AgentTest, SwordSwingSpawnsSlashesAtItsFifthFrame) {
     }
 }
 
-TEST_F(AgentTest, FireboltAndLightningFromTheirCombos) {
-    Agent* a = fighter(Coord(300, FLOOR), 1, false);
-    enter(a, {AgentInput::DOWN, AgentInput::BACKWARD, AgentInput::FORWARD});
-    EXPECT_EQ(a->state, BOLT);
-    frames(8);
-    EXPECT_EQ(attacks(ATK_FIREBOLT).size(), 1u);
-    frames(10);
-    EXPECT_EQ(a->state, IDLE);
+// Each combo starts its spell, which casts its attack; the summoning plays in the bolt state.
+TEST_F(AgentTest, CombosCastTheirSpells) {
+    const AgentInput U = AgentInput::UP, D = AgentInput::DOWN, B = AgentInput::BACKWARD,
+                     F = AgentInput::FORWARD, A = AgentInput::ATTACK, N = none();
+    const struct {
+        int y, speed;
+        std::vector<AgentInput> inputs;
+        AgentState state;
+        AttackType spell;
+    } cases[] = {{FLOOR, 0, {D, B, F}, BOLT, ATK_FIREBOLT},
+                 {FLOOR, 0, {D, B, D, F, B, F, D, B}, BOLT, ATK_SUMMON},
+                 {FLOOR, 0, {A, F, N, F, D}, LIGHTNING_CHARGE, ATK_LIGHTNING},
+                 {200, 0, {U, A, B}, TELEPORT, ATK_NONE},
+                 {150, 5, {U, D, N, D}, STOMP, ATK_STOMP}};
+    for (const auto& c : cases) {
+        Agent* a = fighter(Coord(300, c.y), 1, false);
+        a->vel.x = c.speed;
+        for (const AgentInput& in : c.inputs)
+            enter(a, {in});
+        EXPECT_EQ(a->state, c.state) << c.inputs.size() << " inputs";
+        EXPECT_EQ(a->frame == Animation::summoning, c.inputs.size() == 8);
+        frames(60);
+        if (c.spell != ATK_NONE) {
+            const std::vector<Attack*> cast = attacks(c.spell);
+            ASSERT_EQ(cast.size(), 1u) << c.inputs.size() << " inputs";
+            EXPECT_EQ(cast[0]->owner, a);
+            EXPECT_EQ(a->pos.y, FLOOR);
+        }
+        AI::kill_all(); // the summoned creature's
+        Agent::delete_all();
+        Attack::DB.clear();
+    }
+}
 
+// The lightning is charged for 30 frames on its casting picture, then strikes from it.
+TEST_F(AgentTest, LightningIsChargedThenStrikes) {
+    Agent* a = fighter(Coord(300, FLOOR), 1, false);
     enter(a,
           {AgentInput::ATTACK, AgentInput::FORWARD, none(), AgentInput::FORWARD, AgentInput::DOWN});
-    EXPECT_EQ(a->state, LIGHTNING_CHARGE);
-    int charge = 0;
-    while (picture(a) != 119 && charge < 20)
-        frames(1), ++charge;
+    for (int charge = 0; picture(a) != 119 && charge < 20; ++charge)
+        frames(1);
     ASSERT_EQ(picture(a), 119);
-    EXPECT_EQ(attacks(ATK_LIGHTNING).size(), 1u);
     int held = 0;
-    while (a->state == LIGHTNING_CHARGE && held < 100)
-        frames(1), ++held;
+    for (; a->state == LIGHTNING_CHARGE && held < 100; ++held)
+        frames(1);
     EXPECT_EQ(held, 30);
     EXPECT_EQ(a->state, LIGHTNING_STRIKE);
     int strike = 0;
-    while (picture(a) == 119 && strike < 100)
-        frames(1), ++strike;
+    for (; picture(a) == 119 && strike < 100; ++strike)
+        frames(1);
     EXPECT_NEAR(strike, 20 + 4, 4);
-    EXPECT_EQ(attacks(ATK_LIGHTNING).size(), 1u) << "a held frame spawns no more bolts";
 }
 
-TEST_F(AgentTest, AirCombosTeleportAndStomp) {
-    Agent* a = fighter(Coord(300, 200), 1, false);
-    enter(a, {AgentInput::UP, AgentInput::ATTACK, AgentInput::BACKWARD});
-    EXPECT_EQ(a->state, TELEPORT);
-
-    Agent* b = fighter(Coord(600, 150), 1, false);
-    b->vel.x = 5;
-    enter(b, {AgentInput::UP, AgentInput::DOWN, none(), AgentInput::DOWN});
-    EXPECT_EQ(b->state, STOMP);
-    int fall = 0;
-    while (b->state == STOMP && fall < 100)
-        frames(1), ++fall;
-    EXPECT_EQ(b->state, LANDING);
-    EXPECT_EQ(b->pos.y, FLOOR);
-    const std::vector<Attack*> shock = attacks(ATK_STOMP);
-    ASSERT_EQ(shock.size(), 1u);
-    EXPECT_EQ(shock[0]->owner, b);
-}
-
-TEST_F(AgentTest, SummonComboPlaysTheSummoningInBolt) {
-    Agent* a = fighter(Coord(300, FLOOR), 1, false);
-    const AgentInput& D = AgentInput::DOWN;
-    const AgentInput& B = AgentInput::BACKWARD;
-    const AgentInput& F = AgentInput::FORWARD;
-    enter(a, {D, B, D, F, B, F, D, B});
-    EXPECT_EQ(a->state, BOLT);
-    EXPECT_EQ(a->frame, Animation::summoning);
-    EXPECT_EQ(a->frame_delay, 2);
-}
-
+// Behind the nearest enemy, facing it, and lunging; the one at the right edge is reached
+// from its left. Without an enemy the teleport ends where it began.
 TEST_F(AgentTest, TeleportLandsBehindTheEnemyOrStaysWithoutOne) {
+    const struct {
+        int enemy_x;
+        bool enemy_left;
+        int x;
+        bool left;
+    } cases[] = {{400, true, 450, true}, {400, false, 350, false}, {720, true, 670, false}};
+    for (const auto& c : cases) {
+        Agent* a = fighter(Coord(100, FLOOR), 1);
+        fighter(Coord(c.enemy_x, FLOOR), 2, c.enemy_left)->frozen = true;
+        a->set_state(TELEPORT);
+        for (int i = 0; i < 50; ++i)
+            a->run();
+        EXPECT_EQ(a->pos.x, c.x);
+        EXPECT_EQ(a->facing_left, c.left);
+        EXPECT_EQ(a->state, LUNGE);
+        EXPECT_TRUE(attacks(ATK_LUNGE).empty());
+        Agent::delete_all();
+    }
     Agent* alone = fighter(Coord(300, FLOOR), 1);
     alone->set_state(TELEPORT);
     frames(50);
     EXPECT_EQ(alone->state, AIRBORNE);
     EXPECT_EQ(alone->pos.x, 300);
-    Agent::delete_all();
-
-    struct Case {
-        int enemy_x;
-        bool enemy_left;
-        int expected_x;
-        bool expected_left;
-    };
-    for (Case c :
-         {Case{400, true, 450, true}, Case{400, false, 350, false}, Case{720, true, 670, false}}) {
-        Agent* a = fighter(Coord(100, FLOOR), 1);
-        Agent* e = fighter(Coord(c.enemy_x, FLOOR), 2, c.enemy_left);
-        e->frozen = true;
-        a->set_state(TELEPORT);
-        a->run();
-        for (int i = 1; i < 50; ++i)
-            a->run();
-        EXPECT_EQ(a->pos.x, c.expected_x);
-        EXPECT_EQ(a->facing_left, c.expected_left);
-        EXPECT_EQ(a->state, LUNGE);
-        EXPECT_EQ(picture(a), 126);
-        EXPECT_TRUE(attacks(ATK_LUNGE).empty());
-        Agent::delete_all();
-    }
 }
 
+// Where each contact lies is read by every attack test; here the picture read is the
+// current one: mirrored when facing left, none once dead.
 TEST_F(AgentTest, CollideReadsTheCurrentPicture) {
     Agent* a = fighter(Coord(400, FLOOR), 2, false);
-    AgentSprite* pose = SpriteSheet::agent[picture(a)];
-    Image* img = pose->image(a->variant, false);
-    Coord body(-1, -1), other(-1, -1);
-    img->open();
-    for (int y = 0; y < img->h(); ++y)
-        for (int x = 0; x < img->w(); ++x) {
-            const Uint32 c = img->get_pixel(Coord(x, y));
-            if (c == Pixel::black && body.x < 0) body = Coord(x, y);
-            if (c != Pixel::black && c != Pixel::transparent && c != Pixel::bloodbody &&
-                c != Pixel::waterbody && other.x < 0)
-                other = Coord(x, y);
-        }
-    img->close();
-    ASSERT_GE(body.x, 0);
-    ASSERT_GE(other.x, 0);
-    auto on_screen = [&](Coord p) {
-        return Coord(a->pos.x - pose->offset.x + p.x, a->pos.y - pose->offset.y + p.y);
-    };
-    EXPECT_EQ(a->collide(on_screen(body)), 2);
-    EXPECT_EQ(a->collide(on_screen(other)), 1);
-    EXPECT_EQ(a->collide(Coord(0, 0)), 0);
-
     auto count_body = [&] {
         int n = 0;
         for (int y = a->pos.y - 150; y < a->pos.y + 50; ++y)
@@ -387,6 +326,8 @@ TEST_F(AgentTest, CollideReadsTheCurrentPicture) {
         return n;
     };
     const int right = count_body();
+    EXPECT_GT(right, 0);
+    EXPECT_EQ(a->collide(Coord(0, 0)), 0);
     a->facing_left = true;
     EXPECT_EQ(count_body(), right) << "the mirror image shows the same body";
     a->set_state(DYING);

@@ -1,17 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <string>
 
 #include "CombatWorld.h"
 #include "ai/AI.h"
 #include "ai/AI_Peasant.h"
-#include "combat/Agent.h"
-#include "combat/Attack.h"
-#include "combat/Combos.h"
-#include "level/Level.h"
-#include "sprites/SpriteSheet.h"
-#include "world/Particle.h"
 
 namespace {
 
@@ -23,32 +14,17 @@ void run_attacks(int frames) {
 
 class AttackTest : public CombatWorld {};
 
+// A swing at the body of a stunned fighter wounds on each of its five frames, then ends; a
+// stroke from behind cuts deeper, one that leaves the body (moving on with the swordsman)
+// stops wounding, and the swordsman's own side and the neutral are spared.
 TEST_F(AttackTest, ASwingWoundsOnEachOfItsFiveFramesThenEnds) {
-    Agent* owner = fighter(300, 1, false);
-    Agent* target = fighter(340, 2, true, 20);
-    target->set_state(STUN);
-    new Attack(ATK_SLASH, owner, point_on(target, 2));
-    for (int frame = 1; frame <= 5; ++frame) {
-        ASSERT_EQ(attacks(ATK_SLASH).size(), 1u) << frame;
-        run_attacks(1);
-        EXPECT_EQ(target->hp, 20 - frame);
-        EXPECT_EQ(target->state, STUN);
-    }
-    EXPECT_TRUE(attacks(ATK_SLASH).empty());
-    // Every wound pushed the target on in the swing's direction.
-    EXPECT_EQ(target->vel.x, 10);
-}
-
-// One swing at the body of a stunned fighter, over its frames: a stroke from behind cuts
-// deeper, one that leaves the body (moving on with the swordsman) stops wounding, and the
-// swordsman's own side and the neutral are spared.
-TEST_F(AttackTest, WhomASwingWoundsAndHowDeep) {
     const struct {
         const char* target;
         int team;
         bool facing_left;
         int owner_speed, frames, hp_low, hp_high;
-    } cases[] = {{"from behind", 2, false, 0, 1, 18, 18},
+    } cases[] = {{"face to face", 2, true, 0, 5, 15, 15},
+                 {"from behind", 2, false, 0, 1, 18, 18},
                  {"leaving the body", 2, true, 40, 5, 16, 19},
                  {"an ally", 1, true, 0, 5, 20, 20},
                  {"the neutral", 0, true, 0, 5, 20, 20}};
@@ -62,27 +38,46 @@ TEST_F(AttackTest, WhomASwingWoundsAndHowDeep) {
         run_attacks(c.frames);
         EXPECT_GE(target->hp, c.hp_low) << c.target;
         EXPECT_LE(target->hp, c.hp_high) << c.target;
+        EXPECT_EQ(target->state, STUN) << c.target;
+        EXPECT_EQ(attacks(ATK_SLASH).empty(), c.frames == 5) << c.target;
         TearDown();
         SetUp();
     }
 }
 
-TEST_F(AttackTest, ABlockedSwingEndsAndHealsTheBlockerAtTheSwordsmansCost) {
-    Agent* owner = fighter(300, 1, false, 20);
-    owner->hp = 3;
-    Agent* blocker = fighter(340, 2, true, 20);
-    blocker->hp = 17;
-    blocker->set_state(BLOCK);
-    const int delay = owner->frame_delay;
-    new Attack(ATK_SLASH, owner, point_on(blocker, 1));
-    run_attacks(1);
-    EXPECT_TRUE(attacks(ATK_SLASH).empty());
-    EXPECT_EQ(blocker->state, IDLE);
-    EXPECT_EQ(blocker->hp, 20); // +5, capped at its maximum
-    EXPECT_EQ(owner->hp, 0);    // -5, never below 0
-    EXPECT_TRUE(owner->alive);
-    EXPECT_EQ(owner->state, IDLE);
-    EXPECT_EQ(owner->frame_delay, delay + 2);
+// A block ends a swing and heals the blocker at the swordsman's cost (never below 0, never
+// over the maximum); a telekinetic sword wounds its owner; a lunge goes through, enfeebling.
+TEST_F(AttackTest, WhatABlockDoesToEachAttack) {
+    const struct {
+        AttackType type;
+        int owner_hp, blocker_hp, owner_after, blocker_after, max_after;
+        AgentState owner_state, blocker_state;
+    } cases[] = {{ATK_SLASH, 3, 17, 0, 20, 20, IDLE, IDLE},
+                 {ATK_TELEKINESIS, 20, 20, 15, 20, 20, STUN, BLOCK},
+                 {ATK_LUNGE, 20, 40, 20, 15, 25, IDLE, STUN}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        Agent* owner = fighter(300, 1, false, 20);
+        owner->hp = c.owner_hp;
+        Agent* blocker = fighter(340, 2, true, std::max(20, c.blocker_hp));
+        blocker->hp = c.blocker_hp;
+        blocker->set_state(BLOCK);
+        const int delay = owner->frame_delay;
+        new Attack(c.type, owner, point_on(blocker, c.type == ATK_SLASH ? 1 : 2));
+        run_attacks(1);
+        EXPECT_EQ(owner->hp, c.owner_after);
+        EXPECT_EQ(blocker->hp, c.blocker_after);
+        EXPECT_EQ(blocker->max_hp, c.max_after);
+        EXPECT_EQ(owner->state, c.owner_state);
+        EXPECT_EQ(blocker->state, c.blocker_state);
+        EXPECT_TRUE(owner->alive);
+        if (c.type == ATK_SLASH) {
+            EXPECT_TRUE(attacks(ATK_SLASH).empty());
+            EXPECT_EQ(owner->frame_delay, delay + 2);
+        }
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(AttackTest, TwoSwingsInOneFrameNeverStrikeTheCorpse) {
@@ -99,20 +94,10 @@ TEST_F(AttackTest, TwoSwingsInOneFrameNeverStrikeTheCorpse) {
     EXPECT_EQ(log.find("already-dead"), std::string::npos) << log;
 }
 
-TEST_F(AttackTest, ALungeGoesThroughABlockAndBeheadsTheStunned) {
-    Agent* owner = fighter(300, 1, false);
-    Agent* blocker = fighter(340, 2, true, 40);
-    blocker->set_state(BLOCK);
-    new Attack(ATK_LUNGE, owner, point_on(blocker, 2));
-    run_attacks(1);
-    EXPECT_EQ(blocker->hp, 15);
-    EXPECT_EQ(blocker->max_hp, 25);
-    EXPECT_EQ(blocker->state, STUN);
-    EXPECT_EQ(blocker->vel, Coord(12, -10));
-
-    Agent* stunned = fighter(600, 2, true, 1);
+TEST_F(AttackTest, ALungeBeheadsTheStunned) {
+    Agent* stunned = fighter(340, 2, true, 1);
     stunned->set_state(STUN);
-    new Attack(ATK_LUNGE, owner, point_on(stunned, 2));
+    new Attack(ATK_LUNGE, fighter(300, 1, false), point_on(stunned, 2));
     run_attacks(1);
     EXPECT_EQ(stunned->state, BEHEADED);
 }
@@ -140,26 +125,19 @@ TEST_F(AttackTest, AReflectedBoltFliesBackAndKillsItsCaster) {
     EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
 }
 
-TEST_F(AttackTest, ABoltWithoutTargetFliesStraightAndDiesOffScreen) {
+TEST_F(AttackTest, ABoltFliesStraightBurstsBelowTheFloorAndTurnsTowardsAnEnemyInItsCone) {
     Agent* caster = fighter(200, 1, false);
-    // Behind the caster, outside the bolt's cone.
-    fighter(20, 2, false);
+    fighter(20, 2, false); // behind the caster, outside the cone
     Attack* bolt = cast_bolt(caster);
     const int y = bolt->carrier->pos.y;
     int frames = 0;
-    while (!attacks(ATK_FIREBOLT).empty() && frames < 200) {
+    for (; !attacks(ATK_FIREBOLT).empty() && frames < 200; ++frames) {
         EXPECT_EQ(bolt->carrier->pos.y, y);
-        EXPECT_DOUBLE_EQ(bolt->heading, 0.0);
         run_attacks(1);
-        ++frames;
     }
-    // 13 pixels a frame from x = 240 to beyond 900.
-    EXPECT_EQ(frames, 51);
+    EXPECT_EQ(frames, 51) << "13 pixels a frame from x = 240 to beyond 900";
     EXPECT_TRUE(particles(Particle::foreground).empty());
-}
 
-TEST_F(AttackTest, ABoltBelowTheFloorBurstsThere) {
-    Agent* caster = fighter(200, 1, false);
     new Attack(ATK_FIREBOLT, caster, Coord(300, Level::FLOOR_HEIGHT + 1));
     run_attacks(1);
     EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
@@ -167,15 +145,11 @@ TEST_F(AttackTest, ABoltBelowTheFloorBurstsThere) {
     ASSERT_EQ(burst.size(), 1u);
     EXPECT_EQ(burst[0]->animation, Animation::bolt_hit);
     EXPECT_EQ(burst[0]->pos, Coord(300, Level::FLOOR_HEIGHT + 1));
-}
 
-TEST_F(AttackTest, ABoltTurnsTowardsAnEnemyInItsCone) {
-    Agent* caster = fighter(200, 1, false);
     fighter(600, 2, true);
-    Attack* bolt = new Attack(ATK_FIREBOLT, caster, Coord(240, 300));
+    bolt = new Attack(ATK_FIREBOLT, caster, Coord(240, 300));
     run_attacks(3);
-    // The enemy's chest lies below the bolt: the heading turns downwards.
-    EXPECT_NEAR(bolt->heading, 0.21, 1e-9);
+    EXPECT_GT(bolt->heading, 0.0) << "down towards the enemy's chest";
 }
 
 // Grounded enemies within reach lose 35; one that dies bursts apart.
@@ -207,10 +181,8 @@ TEST_F(AttackTest, OneFireShieldBurnsForAHundredFrames) {
     new Attack(ATK_FIRESHIELD, owner, Coord(0, 0));
     run_attacks(60);
     EXPECT_EQ(near->hp, 100);
-    ASSERT_NE(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
     run_attacks(1);
     EXPECT_EQ(near->hp, 99);
-    EXPECT_EQ(near->vel.y, -10);
     run_attacks(39);
     EXPECT_NE(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
     EXPECT_EQ(away->hp, 100);
@@ -246,7 +218,7 @@ TEST_F(AttackTest, AHaloGlowsOnTheLivingAndLeavesTheDeadPlain) {
     Agent* owner = fighter(400, 2, false);
     new Attack(ATK_HALO, owner, Coord(0, 0));
     run_attacks(10);
-    EXPECT_EQ(owner->variant, VARIANT_GLOW2);
+    EXPECT_NE(owner->variant, VARIANT_WHITE_CAPE);
     EXPECT_GT(non_black_pixels(), 0);
 
     owner->set_state(DYING);
@@ -254,7 +226,6 @@ TEST_F(AttackTest, AHaloGlowsOnTheLivingAndLeavesTheDeadPlain) {
     run_attacks(1);
     EXPECT_EQ(owner->variant, VARIANT_NO_CAPE);
     EXPECT_EQ(non_black_pixels(), 0);
-    EXPECT_EQ(attacks(ATK_HALO).size(), 1u);
 }
 
 TEST_F(AttackTest, LightningStrikesTheNearestGroundedEnemyAndEndsWithTheSpell) {
@@ -263,11 +234,9 @@ TEST_F(AttackTest, LightningStrikesTheNearestGroundedEnemyAndEndsWithTheSpell) {
     new Agent(VARIANT_WHITE_CAPE, 10, Coord(350, 300), 2, true);
     caster->set_state(LIGHTNING_STRIKE);
     caster->frame = Animation::lightning->next->next;
-    ASSERT_EQ(caster->frame->sprite_index, 119);
     new Attack(ATK_LIGHTNING, caster, Coord(330, 440));
     run_attacks(1);
     EXPECT_EQ(enemy->hp, 9);
-    EXPECT_EQ(enemy->pos.x, 515);
     EXPECT_GT(non_black_pixels(), 0);
 
     caster->set_state(IDLE);
@@ -279,25 +248,16 @@ TEST_F(AttackTest, ATelekineticSwordStrikesOnceThenRecoversFor16Frames) {
     Agent* owner = fighter(100, 1, false);
     Agent* target = fighter(500, 2, true, 100);
     Attack* sword = new Attack(ATK_TELEKINESIS, owner, point_on(target, 2));
-    run_attacks(17);
+    run_attacks(16);
+    EXPECT_NE(static_cast<Particle*>(sword->carrier)->sprite, SpriteSheet::base[38]);
+    run_attacks(1);
     EXPECT_EQ(target->hp, 95);
-    EXPECT_EQ(static_cast<Particle*>(sword->carrier)->sprite, SpriteSheet::base[38]);
-
+    EXPECT_EQ(static_cast<Particle*>(sword->carrier)->sprite, SpriteSheet::base[38]) << "ready";
+    // With its owner dead the sword falls and is lost off the screen.
     owner->set_state(DYING);
     run_attacks(1);
     EXPECT_EQ(static_cast<Particle*>(sword->carrier)->gravity, 1);
     EXPECT_TRUE(static_cast<Particle*>(sword->carrier)->dies_offscreen);
-}
-
-TEST_F(AttackTest, ABlockedTelekineticSwordWoundsItsOwner) {
-    Agent* owner = fighter(100, 1, false, 20);
-    Agent* blocker = fighter(500, 2, true, 20);
-    blocker->set_state(BLOCK);
-    new Attack(ATK_TELEKINESIS, owner, point_on(blocker, 2));
-    run_attacks(1);
-    EXPECT_EQ(blocker->hp, 20);
-    EXPECT_EQ(owner->hp, 15);
-    EXPECT_EQ(owner->state, STUN);
 }
 
 // Every enemy under an attack is tested, even once the attack has ended or struck: a fire bolt
@@ -332,11 +292,8 @@ TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
     ASSERT_EQ(Agent::agents.size(), 2u);
     Agent* creature = Agent::agents[1];
     EXPECT_EQ(creature->variant, VARIANT_WATER);
-    EXPECT_EQ(creature->hp, 20);
     EXPECT_EQ(creature->team, 3);
-    EXPECT_EQ(creature->pos.y, -700);
-    EXPECT_GE(creature->pos.x, 200);
-    EXPECT_LT(creature->pos.x, 600);
+    EXPECT_TRUE(creature->airborn());
     // It fights as a listed peasant.
     ASSERT_EQ(AI::AI_list.size(), 1u);
     EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[0]), nullptr);
@@ -346,6 +303,7 @@ TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
     EXPECT_TRUE(attacks(ATK_SUMMON).empty());
 }
 
+// Hellfire flames for 29 frames, a flame each; a pit opens in stages 0 (closed) to 15.
 TEST_F(AttackTest, HellfireBurnsForItsFramesAndAPitKeepsItsStages) {
     new Attack(ATK_HELLFIRE, nullptr, Coord(400, 30));
     run_attacks(29);
@@ -355,25 +313,21 @@ TEST_F(AttackTest, HellfireBurnsForItsFramesAndAPitKeepsItsStages) {
 
     Attack* pit = new Attack(ATK_PIT, nullptr, Coord(400, 7));
     EXPECT_EQ(pit->pos.y, 0);
-    pit->pos.y = 40;
-    run_attacks(1);
-    EXPECT_EQ(pit->pos.y, 15);
-    pit->pos.y = -3;
-    run_attacks(1);
-    EXPECT_EQ(pit->pos.y, 0);
+    for (const auto& [set, kept] : {std::pair{40, 15}, {-3, 0}}) {
+        pit->pos.y = set;
+        run_attacks(1);
+        EXPECT_EQ(pit->pos.y, kept);
+    }
 }
 
+// Whose bolts count for a fighter is judged by the computer controllers' tests.
 TEST_F(AttackTest, SearchesFindTheNearestAttackOfAType) {
-    Agent* a = fighter(100, 1, false);
     Agent* b = fighter(700, 2, true);
-    Agent* neutral = fighter(400, 0, false);
     Attack* own = new Attack(ATK_HELLFIRE, nullptr, Coord(120, 500));
-    Attack* mine = cast_bolt(a);
     Attack* theirs = new Attack(ATK_FIREBOLT, b, Coord(600, 450));
     Attack* nearer = new Attack(ATK_FIREBOLT, b, Coord(300, 450));
-    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, a), nearer);
-    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, b), mine);
-    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, neutral), nullptr);
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, fighter(100, 1, false)), nearer);
+    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, fighter(400, 0, false)), nullptr);
     EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, Coord(650, 450)), theirs);
     EXPECT_EQ(Attack::get_closest(ATK_HELLFIRE, Coord(0, 0)), own);
     EXPECT_EQ(Attack::get_closest(ATK_PIT, Coord(0, 0)), nullptr);
@@ -383,9 +337,7 @@ TEST_F(AttackTest, AnAttackThatNeedsAnOwnerAndHasNoneDoesNothing) {
     new Attack(ATK_SLASH, nullptr, Coord(100, 100));
     new Attack(ATK_HALO, nullptr, Coord(0, 0));
     run_attacks(1);
-    EXPECT_EQ(Attack::DB.current(), nullptr);
-    Attack::DB.reiterate();
-    EXPECT_EQ(Attack::DB.current(), nullptr);
+    EXPECT_EQ(count(Attack::DB), 0);
 }
 
 } // namespace

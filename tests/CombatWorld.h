@@ -19,13 +19,6 @@ class CombatWorld : public FighterWorld {
         return found;
     }
 
-    static std::vector<Particle*> all_particles() {
-        std::vector<Particle*> found = particles(Particle::foreground);
-        for (Particle* p : particles(Particle::background))
-            found.push_back(p);
-        return found;
-    }
-
     // A screen point over the agent's current picture that gives `contact`, searched
     // from the chest outwards; fails the test when the picture has none.
     static Coord point_on(Agent* a, int contact) {

@@ -83,8 +83,36 @@ protected:
     std::vector<Frame*> frames;
 };
 
-TEST_F(ParticleTest, MovesByLastVelocityThenFallsAndJitterIsDrawnXThenYAndClamped) {
-    // Two numbers a frame, with jitter or without.
+// Each frame the particle moves by its last velocity, then gravity, the terminal velocity
+// (which limits only downward speed; a negative one keeps a rising particle rising at that
+// speed) and the drag change the velocity.
+TEST_F(ParticleTest, MovesByLastVelocityThenFallsLimitedAndDragged) {
+    const struct {
+        Coord vel;
+        int gravity, limit, drag;
+        std::vector<Coord> after;
+    } cases[] = {{Coord(3, -2), 1, 0, 0, {Coord(3, -1), Coord(3, 0)}},
+                 {Coord(0, 19), 3, 20, 0, {Coord(0, 20), Coord(0, 20)}},
+                 {Coord(0, 19), 3, 0, 0, {Coord(0, 22)}},
+                 {Coord(0, -7), 1, -5, 0, {Coord(0, -6), Coord(0, -5), Coord(0, -5)}},
+                 {Coord(5, 0), 0, 0, 2, {Coord(2, 0), Coord(0, 0)}}};
+    for (const auto& c : cases) {
+        Particle p(Coord(50, 100), c.vel, c.gravity);
+        if (c.limit) p.add_terminal_velocity(c.limit);
+        if (c.drag) p.add_x_drag(c.drag);
+        Coord pos = p.pos, vel = c.vel;
+        for (const Coord& after : c.after) {
+            p.run();
+            pos = Coord(pos.x + vel.x, pos.y + vel.y);
+            vel = after;
+            EXPECT_EQ(p.pos, pos) << c.vel.x << "," << c.vel.y;
+            EXPECT_EQ(p.vel, vel) << c.vel.x << "," << c.vel.y;
+        }
+    }
+}
+
+// Two numbers a frame, with jitter or without: x's then y's; each clamped to 20.
+TEST_F(ParticleTest, JitterIsDrawnXThenYAndClamped) {
     Random::seed(7);
     const int nx = Random::next() % 5 - 2;
     const int ny = Random::next() % 7 - 3;
@@ -96,10 +124,7 @@ TEST_F(ParticleTest, MovesByLastVelocityThenFallsAndJitterIsDrawnXThenYAndClampe
     p.add_jitter(Coord(2, 3));
     p.run();
     EXPECT_EQ(p.vel, Coord(nx, ny + 2));
-    Particle plain(Coord(10, 10), Coord(3, -2), 1);
-    plain.run();
-    EXPECT_EQ(plain.pos, Coord(13, 8));
-    EXPECT_EQ(plain.vel, Coord(3, -1));
+    Particle(Coord(10, 10), Coord(3, -2), 1).run();
     EXPECT_EQ(Random::next(), fifth);
 
     Particle wild(Coord(50, 50), Coord(0, 0), 0);
@@ -113,23 +138,6 @@ TEST_F(ParticleTest, MovesByLastVelocityThenFallsAndJitterIsDrawnXThenYAndClampe
         largest = std::max(largest, std::abs(wild.vel.x - before.x));
     }
     EXPECT_EQ(largest, 20);
-}
-
-TEST_F(ParticleTest, TerminalVelocityLimitsOnlyDownwardSpeed) {
-    // Speeds after each frame; a negative limit keeps a rising particle rising at that speed.
-    struct Case {
-        int vel_y, gravity, limit;
-        std::vector<int> speeds;
-    };
-    const Case cases[] = {{19, 3, 20, {20, 20}}, {19, 3, 0, {22}}, {-7, 1, -5, {-6, -5, -5}}};
-    for (const Case& c : cases) {
-        Particle p(Coord(50, 200), Coord(0, c.vel_y), c.gravity);
-        if (c.limit) p.add_terminal_velocity(c.limit);
-        for (int speed : c.speeds) {
-            p.run();
-            EXPECT_EQ(p.vel.y, speed) << "limit " << c.limit;
-        }
-    }
 }
 
 TEST_F(ParticleTest, BouncesWithHalfSpeedOnlyWhenFallingOntoTheFloorThenRests) {
@@ -164,32 +172,24 @@ TEST_F(ParticleTest, BouncesWithHalfSpeedOnlyWhenFallingOntoTheFloorThenRests) {
     EXPECT_EQ(slow.vel.y, 0);
 }
 
-TEST_F(ParticleTest, DragSlowsHorizontallyEveryFrame) {
-    Particle p(Coord(50, 50), Coord(5, 0), 0);
-    p.add_x_drag(2);
-    p.run();
-    EXPECT_EQ(p.vel.x, 2);
-    p.run();
-    EXPECT_EQ(p.vel.x, 0);
-    EXPECT_EQ(p.pos.x, 57);
-}
-
+// Without a look nothing is drawn; a dot is a 2 x 2 box.
 TEST_F(ParticleTest, LifespanOneRunsAndDrawsOnceThenLeavesItsListAndStartEmptiesBoth) {
+    Particle(Coord(30, 20), Coord(0, 0), 0).run();
+    EXPECT_EQ(at(Coord(30, 20)), Pixel::black);
     Particle* p = new Particle(Coord(40, 40), Coord(0, 0), 0);
     p->make_pixel(Pixel::white);
     p->add_lifespan(1);
     p->put_foreground();
     Particle::foreground.run();
-    EXPECT_EQ(at(Coord(40, 40)), Pixel::white);
+    for (const Coord& c : {Coord(40, 40), Coord(41, 41), Coord(42, 40), Coord(40, 39)})
+        EXPECT_EQ(at(c), c.x < 42 && c.y > 39 ? Pixel::white : Pixel::black) << c.x << "," << c.y;
     EXPECT_EQ(size(Particle::foreground), 0);
 
+    // Counting a lifespan down also ends every swing; here the two lists keep apart.
     Particle* q = new Particle(Coord(40, 40), Coord(0, 0), 0);
-    q->add_lifespan(3);
+    q->add_lifespan(1);
     q->put_background();
     (new Particle(Coord(40, 40), Coord(0, 0), 0))->put_foreground();
-    Particle::background.run();
-    Particle::background.run();
-    EXPECT_EQ(size(Particle::background), 1);
     Particle::background.run();
     EXPECT_EQ(size(Particle::background), 0);
     EXPECT_EQ(size(Particle::foreground), 1);
@@ -198,8 +198,7 @@ TEST_F(ParticleTest, LifespanOneRunsAndDrawsOnceThenLeavesItsListAndStartEmpties
 }
 
 TEST_F(ParticleTest, DiesMoreThanAHundredPixelsOffScreenUnlessPersistent) {
-    const int w = SCREEN.x;
-    const int h = SCREEN.y;
+    const int w = SCREEN.x, h = SCREEN.y;
     const std::pair<Coord, bool> cases[] = {
         {Coord(w + 100, 10), false}, {Coord(w + 101, 10), true}, {Coord(-100, 10), false},
         {Coord(-101, 10), true},     {Coord(10, -101), true},    {Coord(10, h + 100), false},
@@ -215,31 +214,8 @@ TEST_F(ParticleTest, DiesMoreThanAHundredPixelsOffScreenUnlessPersistent) {
     EXPECT_TRUE(far.alive);
 }
 
-TEST_F(ParticleTest, FacingFollowsTheSignOfVelocityAndIsKeptAtZero) {
-    Particle p(Coord(50, 50), Coord(0, 0), 0);
-    const std::pair<int, bool> steps[] = {{-2, true}, {0, true}, {3, false}, {0, false}};
-    for (const auto& [vx, flipped] : steps) {
-        p.vel.x = vx;
-        p.run();
-        EXPECT_EQ(p.flipped, flipped) << "vel.x " << vx;
-    }
-}
-
-TEST_F(ParticleTest, WithoutALookNothingIsDrawnAndADotIsATwoByTwoBox) {
-    Particle lookless(Coord(30, 20), Coord(0, 0), 0);
-    lookless.run();
-    Particle dot(Coord(30, 20), Coord(0, 0), 0);
-    EXPECT_EQ(at(Coord(30, 20)), Pixel::black);
-    dot.make_pixel(Pixel::white);
-    dot.run();
-    for (int y = 19; y <= 22; ++y)
-        for (int x = 29; x <= 32; ++x) {
-            const bool inside = x >= 30 && x <= 31 && y >= 20 && y <= 21;
-            EXPECT_EQ(at(Coord(x, y)), inside ? Pixel::white : Pixel::black) << x << "," << y;
-        }
-}
-
-TEST_F(ParticleTest, SpriteComesFirstAndIsMirroredWhenFlipped) {
+// The picture mirrors about its anchor while the particle moves left, and stays so when it stops.
+TEST_F(ParticleTest, SpriteComesFirstAndIsMirroredWhileFacingLeft) {
     const Uint32 left = Pixel::make(10, 200, 10);
     const Uint32 right = Pixel::make(10, 10, 200);
     TempDataFolder folder;
@@ -249,14 +225,18 @@ TEST_F(ParticleTest, SpriteComesFirstAndIsMirroredWhenFlipped) {
     Particle p(Coord(60, 60), Coord(0, 0), 0);
     p.make_pixel(Pixel::white);
     p.make_sprite(&picture);
-    p.run();
-    EXPECT_EQ(at(Coord(58, 60)), left);
-    EXPECT_EQ(at(Coord(61, 60)), right);
-    // Moving left to 59 it faces left: the picture mirrors about its anchor.
-    p.vel.x = -1;
-    p.run();
-    EXPECT_EQ(at(Coord(57, 60)), right);
-    EXPECT_EQ(at(Coord(60, 60)), left);
+    const struct {
+        int vel_x;
+        bool mirrored;
+    } steps[] = {{0, false}, {-1, true}, {0, true}, {1, false}};
+    for (const auto& step : steps) {
+        p.vel.x = step.vel_x;
+        Graphics::screen->fill(Pixel::black);
+        p.run();
+        const int x = p.pos.x;
+        EXPECT_EQ(at(Coord(x - 2, 60)), step.mirrored ? right : left) << step.vel_x;
+        EXPECT_EQ(at(Coord(x + 1, 60)), step.mirrored ? left : right) << step.vel_x;
+    }
 }
 
 TEST_F(ParticleTest, AnimationHoldsEachPictureAOneShotEndsAndALoopNeverDoes) {
