@@ -26,6 +26,8 @@ struct Fight {
 };
 
 // Every controller but the players' and most commands that move fighters, in six fights.
+// The headless king's fight ends as he rises: his storm's countdown lives as long as the
+// program, so a storm played by another test before would change it.
 const Fight FIGHTS[] = {
     {"duels in the rain",
      "EFFECT\n1\nAGENT\n1\n60\n1\n200\n0\nAI_Mk1\nAGENT\n7\n60\n2\n600\n1\nAI_Mk2\n"
@@ -49,7 +51,7 @@ const Fight FIGHTS[] = {
     {"the headless king on shaking ground",
      "EFFECT\n6\nAGENT\n7\n50\n2\n600\n1\nAI_Boss2\nAGENT\n4\n40\n2\n500\n1\nAI_PeasantBoss\n"
      "AGENT\n1\n300\n1\n100\n0\nAI_Mk3\nTELEKINETIC\n0\n",
-     "", 1600, 7259178316284840883ULL},
+     "", 340, 968116448935643312ULL},
     {"a pit fight and a wave",
      "SATAN\n400\nAGENT\n12\n60\n1\n400\n0\nAI_Pitfighter\nAGENT\n3\n30\n2\n700\n1\nAI_Mk1\n"
      "WAVES\n1\nWAVEPAUSE\n500\n",
