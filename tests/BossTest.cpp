@@ -138,40 +138,6 @@ TEST_F(BossTest, APenultimateVanishesWhenHurtIntoAFightingPhaseBelowHalfHealth) 
     EXPECT_LT(*phases.begin(), 5);
 }
 
-TEST_F(BossTest, APenultimateBurstsApartAfterDeath) {
-    Agent* boss = fighter(300, 2, false, 20);
-    fighter(500, 1, true);
-    PenultimateProbe ai(boss, false);
-    boss->alive = false;
-    ai.run();
-    EXPECT_EQ(ai.phase, -1);
-    EXPECT_EQ(boss->state, GONE);
-    EXPECT_EQ(count(Particle::foreground), 1);
-
-    std::vector<int> giblets_after;
-    for (int p = -2; p >= -230; --p) {
-        ai.run();
-        ASSERT_EQ(ai.phase, p);
-        giblets_after.push_back(static_cast<int>(attacks(ATK_GIBLET).size()));
-    }
-    // giblets_after[k] is the count at phase -2 - k.
-    EXPECT_EQ(giblets_after[117], 0); // -119
-    EXPECT_EQ(giblets_after[118], 1); // -120
-    EXPECT_EQ(giblets_after[138], 2); // -140
-    EXPECT_EQ(giblets_after[218], 6); // -220
-    EXPECT_EQ(giblets_after.back(), 6);
-    for (Attack* giblet : attacks(ATK_GIBLET)) {
-        Particle* part = static_cast<Particle*>(giblet->carrier);
-        ASSERT_NE(part, nullptr);
-        EXPECT_TRUE(part->bouncing());
-        EXPECT_EQ(part->gravity, 1);
-        EXPECT_GE(part->pos.y, 0);
-        EXPECT_LT(part->pos.y, 300);
-    }
-    // One flash per body part besides the first deathburst.
-    EXPECT_EQ(count(Particle::foreground), 7);
-}
-
 // ---- AI_Boss2
 
 TEST_F(BossTest, Boss2StartsItsTrackUnlessItIsAlreadyPlaying) {
