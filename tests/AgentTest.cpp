@@ -1,4 +1,3 @@
-#include <cmath>
 #include <initializer_list>
 
 #include "FighterWorld.h"
@@ -134,32 +133,6 @@ TEST_F(AgentTest, HealthStaysWithinItsCeiling) {
     EXPECT_EQ(a->hp, 5);
 }
 
-TEST_F(AgentTest, SwordSwingSpawnsSlashesAtItsFifthFrame) {
-    for (bool left : {false, true}) {
-        Agent* a = fighter(Coord(400, FLOOR), 1, left);
-        enter(a, {AgentInput::ATTACK});
-        EXPECT_EQ(a->state, SLASH);
-        while (picture(a) != 14) {
-            ASSERT_LT(a->frame_counter, 20);
-            EXPECT_TRUE(attacks(ATK_SLASH).empty()) << "at picture " << picture(a);
-            frames(1);
-        }
-        EXPECT_EQ(a->frame_counter, 16);
-        // One at each of the pose's attack points, in front of the swordsman.
-        const std::vector<Attack*> swings = attacks(ATK_SLASH);
-        const AgentFrame* pose = static_cast<AgentFrame*>(a->frame);
-        EXPECT_EQ(swings.size(), pose->attack_positions(a->pos, left).size());
-        for (Attack* s : swings) {
-            EXPECT_EQ(s->owner, a);
-            EXPECT_EQ(s->pos.x > a->pos.x, !left);
-        }
-        frames(12);
-        EXPECT_EQ(attacks(ATK_SLASH).size(), swings.size()) << "the pose spawns once";
-        Agent::delete_all();
-        Attack::DB.clear();
-    }
-}
-
 // Each combo starts its spell, which casts its attack; the summoning plays in the bolt state.
 TEST_F(AgentTest, CombosCastTheirSpells) {
     const AgentInput U = AgentInput::UP, D = AgentInput::DOWN, B = AgentInput::BACKWARD,
@@ -250,30 +223,6 @@ TEST_F(AgentTest, StateNumbersOutsideTheTableKeepThePicture) {
     EXPECT_EQ(static_cast<int>(a->state), 40);
     frames(60);
     EXPECT_EQ(a->state, IDLE);
-}
-
-TEST_F(AgentTest, WalkingTurningAndRolling) {
-    Agent* a = fighter(Coord(300, FLOOR), 1, false);
-    a->input = AgentInput::FORWARD;
-    frames(1);
-    EXPECT_EQ(a->state, WALK);
-    EXPECT_EQ(a->vel.x, Agent::WALK_SPEED);
-    a->input = AgentInput::DOWN;
-    frames(1);
-    EXPECT_EQ(a->state, ROLL_START);
-    EXPECT_EQ(a->vel.x, 12);
-    frames(12);
-    EXPECT_EQ(a->state, ROLL);
-    a->input = none();
-    frames(1);
-    EXPECT_EQ(a->state, ROLL_END);
-    frames(20);
-    a->input = AgentInput::BACKWARD;
-    frames(1);
-    EXPECT_EQ(a->state, TURN);
-    a->input = none();
-    frames(5);
-    EXPECT_TRUE(a->facing_left);
 }
 
 } // namespace
