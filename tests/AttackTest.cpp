@@ -14,37 +14,6 @@ void run_attacks(int frames) {
 
 class AttackTest : public CombatWorld {};
 
-// A swing at the body of a stunned fighter wounds on each of its five frames, then ends; a
-// stroke from behind cuts deeper, one that leaves the body (moving on with the swordsman)
-// stops wounding, and the swordsman's own side and the neutral are spared.
-TEST_F(AttackTest, ASwingWoundsOnEachOfItsFiveFramesThenEnds) {
-    const struct {
-        const char* target;
-        int team;
-        bool facing_left;
-        int owner_speed, frames, hp_low, hp_high;
-    } cases[] = {{"face to face", 2, true, 0, 5, 15, 15},
-                 {"from behind", 2, false, 0, 1, 18, 18},
-                 {"leaving the body", 2, true, 40, 5, 16, 19},
-                 {"an ally", 1, true, 0, 5, 20, 20},
-                 {"the neutral", 0, true, 0, 5, 20, 20}};
-    for (const auto& c : cases) {
-        Agent* owner = fighter(300, 1, false);
-        Agent* target = fighter(340, c.team, c.facing_left, 20);
-        target->set_state(STUN);
-        const Coord body = point_on(target, 2);
-        owner->vel = Coord(c.owner_speed, 0);
-        new Attack(ATK_SLASH, owner, body);
-        run_attacks(c.frames);
-        EXPECT_GE(target->hp, c.hp_low) << c.target;
-        EXPECT_LE(target->hp, c.hp_high) << c.target;
-        EXPECT_EQ(target->state, STUN) << c.target;
-        EXPECT_EQ(attacks(ATK_SLASH).empty(), c.frames == 5) << c.target;
-        TearDown();
-        SetUp();
-    }
-}
-
 // What a block does to a swing or a lunge the recorded fights show; a blocked telekinetic
 // sword wounds its owner.
 TEST_F(AttackTest, ABlockedTelekineticSwordWoundsItsOwner) {
