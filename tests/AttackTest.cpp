@@ -14,70 +14,18 @@ void run_attacks(int frames) {
 
 class AttackTest : public CombatWorld {};
 
-// A swing at the body of a stunned fighter wounds on each of its five frames, then ends; a
-// stroke from behind cuts deeper, one that leaves the body (moving on with the swordsman)
-// stops wounding, and the swordsman's own side and the neutral are spared.
-TEST_F(AttackTest, ASwingWoundsOnEachOfItsFiveFramesThenEnds) {
-    const struct {
-        const char* target;
-        int team;
-        bool facing_left;
-        int owner_speed, frames, hp_low, hp_high;
-    } cases[] = {{"face to face", 2, true, 0, 5, 15, 15},
-                 {"from behind", 2, false, 0, 1, 18, 18},
-                 {"leaving the body", 2, true, 40, 5, 16, 19},
-                 {"an ally", 1, true, 0, 5, 20, 20},
-                 {"the neutral", 0, true, 0, 5, 20, 20}};
-    for (const auto& c : cases) {
-        Agent* owner = fighter(300, 1, false);
-        Agent* target = fighter(340, c.team, c.facing_left, 20);
-        target->set_state(STUN);
-        const Coord body = point_on(target, 2);
-        owner->vel = Coord(c.owner_speed, 0);
-        new Attack(ATK_SLASH, owner, body);
-        run_attacks(c.frames);
-        EXPECT_GE(target->hp, c.hp_low) << c.target;
-        EXPECT_LE(target->hp, c.hp_high) << c.target;
-        EXPECT_EQ(target->state, STUN) << c.target;
-        EXPECT_EQ(attacks(ATK_SLASH).empty(), c.frames == 5) << c.target;
-        TearDown();
-        SetUp();
-    }
-}
-
-// A block ends a swing and heals the blocker at the swordsman's cost (never below 0, never
-// over the maximum); a telekinetic sword wounds its owner; a lunge goes through, enfeebling.
-TEST_F(AttackTest, WhatABlockDoesToEachAttack) {
-    const struct {
-        AttackType type;
-        int owner_hp, blocker_hp, owner_after, blocker_after, max_after;
-        AgentState owner_state, blocker_state;
-    } cases[] = {{ATK_SLASH, 3, 17, 0, 20, 20, IDLE, IDLE},
-                 {ATK_TELEKINESIS, 20, 20, 15, 20, 20, STUN, BLOCK},
-                 {ATK_LUNGE, 20, 40, 20, 15, 25, IDLE, STUN}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        Agent* owner = fighter(300, 1, false, 20);
-        owner->hp = c.owner_hp;
-        Agent* blocker = fighter(340, 2, true, std::max(20, c.blocker_hp));
-        blocker->hp = c.blocker_hp;
-        blocker->set_state(BLOCK);
-        const int delay = owner->frame_delay;
-        new Attack(c.type, owner, point_on(blocker, c.type == ATK_SLASH ? 1 : 2));
-        run_attacks(1);
-        EXPECT_EQ(owner->hp, c.owner_after);
-        EXPECT_EQ(blocker->hp, c.blocker_after);
-        EXPECT_EQ(blocker->max_hp, c.max_after);
-        EXPECT_EQ(owner->state, c.owner_state);
-        EXPECT_EQ(blocker->state, c.blocker_state);
-        EXPECT_TRUE(owner->alive);
-        if (c.type == ATK_SLASH) {
-            EXPECT_TRUE(attacks(ATK_SLASH).empty());
-            EXPECT_EQ(owner->frame_delay, delay + 2);
-        }
-        TearDown();
-        SetUp();
-    }
+// What a block does to a swing or a lunge the recorded fights show; a blocked telekinetic
+// sword wounds its owner.
+TEST_F(AttackTest, ABlockedTelekineticSwordWoundsItsOwner) {
+    Agent* owner = fighter(300, 1, false, 20);
+    Agent* blocker = fighter(340, 2, true, 20);
+    blocker->set_state(BLOCK);
+    new Attack(ATK_TELEKINESIS, owner, point_on(blocker, 2));
+    run_attacks(1);
+    EXPECT_EQ(owner->hp, 15);
+    EXPECT_EQ(owner->state, STUN);
+    EXPECT_EQ(blocker->hp, 20);
+    EXPECT_EQ(blocker->state, BLOCK);
 }
 
 TEST_F(AttackTest, TwoSwingsInOneFrameNeverStrikeTheCorpse) {
@@ -102,94 +50,20 @@ TEST_F(AttackTest, ALungeBeheadsTheStunned) {
     EXPECT_EQ(stunned->state, BEHEADED);
 }
 
-// A bolt cast from `caster`'s hand height towards the right.
-Attack* cast_bolt(Agent* caster) {
-    return new Attack(ATK_FIREBOLT, caster, Coord(caster->pos.x + 40, caster->pos.y - 50));
-}
-
-TEST_F(AttackTest, AReflectedBoltFliesBackAndKillsItsCaster) {
-    Agent* caster = fighter(200, 1, false, 5);
-    Agent* blocker = fighter(450, 2, true, 20);
-    blocker->set_state(BLOCK);
-    Attack* bolt = cast_bolt(caster);
-    bool reflected = false;
-    for (int frame = 0; frame < 200 && !attacks(ATK_FIREBOLT).empty(); ++frame) {
-        run_attacks(1);
-        if (!attacks(ATK_FIREBOLT).empty() && bolt->owner == blocker) reflected = true;
-    }
-    EXPECT_TRUE(reflected);
-    EXPECT_EQ(blocker->hp, 20);
-    EXPECT_EQ(blocker->state, IDLE);
-    EXPECT_FALSE(caster->alive);
-    EXPECT_EQ(caster->state, BOLT_DEATH);
-    EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
-}
-
-TEST_F(AttackTest, ABoltFliesStraightBurstsBelowTheFloorAndTurnsTowardsAnEnemyInItsCone) {
-    Agent* caster = fighter(200, 1, false);
-    fighter(20, 2, false); // behind the caster, outside the cone
-    Attack* bolt = cast_bolt(caster);
-    const int y = bolt->carrier->pos.y;
-    int frames = 0;
-    for (; !attacks(ATK_FIREBOLT).empty() && frames < 200; ++frames) {
-        EXPECT_EQ(bolt->carrier->pos.y, y);
-        run_attacks(1);
-    }
-    EXPECT_EQ(frames, 51) << "13 pixels a frame from x = 240 to beyond 900";
-    EXPECT_TRUE(particles(Particle::foreground).empty());
-
-    new Attack(ATK_FIREBOLT, caster, Coord(300, Level::FLOOR_HEIGHT + 1));
-    run_attacks(1);
-    EXPECT_TRUE(attacks(ATK_FIREBOLT).empty());
-    const std::vector<Particle*> burst = particles(Particle::foreground);
-    ASSERT_EQ(burst.size(), 1u);
-    EXPECT_EQ(burst[0]->animation, Animation::bolt_hit);
-    EXPECT_EQ(burst[0]->pos, Coord(300, Level::FLOOR_HEIGHT + 1));
-
-    fighter(600, 2, true);
-    bolt = new Attack(ATK_FIREBOLT, caster, Coord(240, 300));
-    run_attacks(3);
-    EXPECT_GT(bolt->heading, 0.0) << "down towards the enemy's chest";
-}
-
-// Grounded enemies within reach lose 35; one that dies bursts apart.
-TEST_F(AttackTest, AStompHarmsOnlyGroundedEnemiesNearbyAndBurstsTheKilled) {
+// Enemies within reach lose 35; who is grounded and who bursts the recorded fights show.
+TEST_F(AttackTest, AStompHarmsOnlyEnemiesNearby) {
     Agent* stomper = fighter(300, 1, false);
     Agent* ally = fighter(330, 1, false);
     Agent* neutral = fighter(270, 0, false);
     Agent* enemy = fighter(360, 2, true, 40);
     Agent* far = fighter(375, 2, true, 40);
-    Agent* flying = new Agent(VARIANT_WHITE_CAPE, 40, Coord(310, 400), 2, true);
-    Agent* weak = fighter(240, 2, false, 35);
     new Attack(ATK_STOMP, stomper, stomper->pos);
     run_attacks(1);
     EXPECT_EQ(ally->hp, 20);
     EXPECT_EQ(neutral->hp, 20);
     EXPECT_EQ(enemy->hp, 5);
     EXPECT_EQ(far->hp, 40);
-    EXPECT_EQ(flying->hp, 40);
     EXPECT_TRUE(attacks(ATK_STOMP).empty());
-    EXPECT_FALSE(weak->alive);
-    EXPECT_EQ(weak->state, GONE);
-    EXPECT_EQ(attacks(ATK_GIBLET).size(), 6u);
-}
-
-TEST_F(AttackTest, OneFireShieldBurnsForAHundredFrames) {
-    Agent* owner = fighter(300, 1, false);
-    Agent* near = fighter(390, 2, true, 100);
-    Agent* away = fighter(500, 2, true, 100);
-    new Attack(ATK_FIRESHIELD, owner, Coord(0, 0));
-    run_attacks(60);
-    EXPECT_EQ(near->hp, 100);
-    run_attacks(1);
-    EXPECT_EQ(near->hp, 99);
-    run_attacks(39);
-    EXPECT_NE(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
-    EXPECT_EQ(away->hp, 100);
-    run_attacks(1);
-    EXPECT_EQ(Attack::get_closest(ATK_FIRESHIELD, Coord(0, 0)), nullptr);
-    // One puff or flame a frame.
-    EXPECT_EQ(particles(Particle::foreground).size(), 100u);
 }
 
 TEST_F(AttackTest, TheShieldComboIsIgnoredWhileAShieldBurns) {
@@ -228,15 +102,14 @@ TEST_F(AttackTest, AHaloGlowsOnTheLivingAndLeavesTheDeadPlain) {
     EXPECT_EQ(non_black_pixels(), 0);
 }
 
-TEST_F(AttackTest, LightningStrikesTheNearestGroundedEnemyAndEndsWithTheSpell) {
+// Whom it strikes the recorded fights show; here, that it is drawn and ends with the spell.
+TEST_F(AttackTest, LightningIsDrawnAndEndsWithTheSpell) {
     Agent* caster = fighter(300, 1, false);
-    Agent* enemy = fighter(500, 2, true, 10);
-    new Agent(VARIANT_WHITE_CAPE, 10, Coord(350, 300), 2, true);
+    fighter(500, 2, true, 10);
     caster->set_state(LIGHTNING_STRIKE);
     caster->frame = Animation::lightning->next->next;
     new Attack(ATK_LIGHTNING, caster, Coord(330, 440));
     run_attacks(1);
-    EXPECT_EQ(enemy->hp, 9);
     EXPECT_GT(non_black_pixels(), 0);
 
     caster->set_state(IDLE);
@@ -286,23 +159,6 @@ TEST_F(AttackTest, AnAttackStrikesEveryEnemyItOverlaps) {
     }
 }
 
-TEST_F(AttackTest, ASummonDropsAWaterCreatureOfTheCastersSide) {
-    Agent* caster = fighter(300, 3, false);
-    new Attack(ATK_SUMMON, caster, caster->pos);
-    ASSERT_EQ(Agent::agents.size(), 2u);
-    Agent* creature = Agent::agents[1];
-    EXPECT_EQ(creature->variant, VARIANT_WATER);
-    EXPECT_EQ(creature->team, 3);
-    EXPECT_TRUE(creature->airborn());
-    // It fights as a listed peasant.
-    ASSERT_EQ(AI::AI_list.size(), 1u);
-    EXPECT_NE(dynamic_cast<AI_Peasant*>(AI::AI_list[0]), nullptr);
-    EXPECT_EQ(AI::AI_list[0]->agent, creature);
-    AI::kill_all();
-    run_attacks(1);
-    EXPECT_TRUE(attacks(ATK_SUMMON).empty());
-}
-
 // Hellfire flames for 29 frames, a flame each; a pit opens in stages 0 (closed) to 15.
 TEST_F(AttackTest, HellfireBurnsForItsFramesAndAPitKeepsItsStages) {
     new Attack(ATK_HELLFIRE, nullptr, Coord(400, 30));
@@ -320,13 +176,12 @@ TEST_F(AttackTest, HellfireBurnsForItsFramesAndAPitKeepsItsStages) {
     }
 }
 
-// Whose bolts count for a fighter is judged by the computer controllers' tests.
+// Whose bolts count for a fighter the recorded fights show.
 TEST_F(AttackTest, SearchesFindTheNearestAttackOfAType) {
     Agent* b = fighter(700, 2, true);
     Attack* own = new Attack(ATK_HELLFIRE, nullptr, Coord(120, 500));
     Attack* theirs = new Attack(ATK_FIREBOLT, b, Coord(600, 450));
-    Attack* nearer = new Attack(ATK_FIREBOLT, b, Coord(300, 450));
-    EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, fighter(100, 1, false)), nearer);
+    new Attack(ATK_FIREBOLT, b, Coord(300, 450));
     EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, fighter(400, 0, false)), nullptr);
     EXPECT_EQ(Attack::get_closest(ATK_FIREBOLT, Coord(650, 450)), theirs);
     EXPECT_EQ(Attack::get_closest(ATK_HELLFIRE, Coord(0, 0)), own);

@@ -161,12 +161,9 @@ TEST_F(LevelTest, TwoPlayerMatchIsWonOnlyThroughTheClockAndNeverLost) {
     EXPECT_EQ(verdict(level), "--L") << "co-operating players can lose";
 }
 
-TEST_F(LevelTest, OnePlayerCameraClosesATwentiethOfTheDistance) {
-    Agent* a = agent(1, 100);
-    level->update();
-    EXPECT_EQ(a->pos.x, 108); // trunc((266 - 100) / 20.0)
-    delete level;
-    level = new Level();
+// How far the camera moves whom the recorded fights show; here, that the layers go along,
+// and that a focal agent that does not exist is not followed.
+TEST_F(LevelTest, OnePlayerCameraMovesTheLayersAndNeedsAFocalAgent) {
     Agent* b = agent(1, 700, true);
     level->backgrounds.push_back(new Level::Background(block(800, 10, Pixel::white), 0, 600, 1));
     level->update();
@@ -175,22 +172,14 @@ TEST_F(LevelTest, OnePlayerCameraClosesATwentiethOfTheDistance) {
 
     Level::focal_agent = 5;
     level->update();
-    EXPECT_EQ(b->pos.x, 692) << "a focal agent that does not exist is not followed";
+    EXPECT_EQ(b->pos.x, 692);
 }
 
-TEST_F(LevelTest, ShiftMovesAgentsParticlesAndCarriersButNotAttackPositions) {
-    Agent* a = agent(1, 100);
-    Particle* flake = new Particle(Coord(50, 60), Coord(0, 0), 0);
-    flake->put_foreground();
-    const int flake_x = flake->pos.x;
-    Attack* bolt = new Attack(ATK_FIREBOLT, a, Coord(200, 400));
-    ASSERT_NE(bolt->carrier, nullptr);
+// Some attacks keep counters or offsets in their position: the camera leaves it alone.
+TEST_F(LevelTest, ShiftLeavesAttackPositionsAlone) {
+    Attack* bolt = new Attack(ATK_FIREBOLT, agent(1, 100), Coord(200, 400));
     const Coord bolt_pos = bolt->pos;
-    const int carrier_x = bolt->carrier->pos.x;
     level->shift(-30);
-    EXPECT_EQ(a->pos.x, 70);
-    EXPECT_EQ(flake->pos.x, flake_x - 30);
-    EXPECT_EQ(bolt->carrier->pos.x, carrier_x - 30);
     EXPECT_EQ(bolt->pos, bolt_pos);
 }
 

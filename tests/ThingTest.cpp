@@ -1,40 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
-#include "core/Random.h"
 #include "world/Thing.h"
 #include "world/ThingDB.h"
 
 namespace {
-
-// Slows a Thing with velocity vx and returns the new velocity.
-int slowed(int vx, int amount, int chance) {
-    Thing t(Coord(0, 0), Coord(vx, 7));
-    t.slow_x(amount, chance);
-    EXPECT_EQ(t.vel.y, 7);
-    return t.vel.x;
-}
-
-// Each of the steps amount, amount - 1 ... 1 brakes towards zero, never past it, if its
-// one random number in `chance` says so.
-TEST(ThingTest, SlowXBrakesStepByStepDrawingOneNumberPerStep) {
-    // {velocity, amount, result} with certain braking (positive ones also by particle drag).
-    const int cases[][3] = {{-1, 1, 0}, {-4, 1, -3}, {0, 1, 0},
-                            {3, 2, 0},  {-5, 2, -2}, {20, 3, 14}};
-    for (const auto& c : cases) EXPECT_EQ(slowed(c[0], c[1], 1), c[2]) << c[0] << " by " << c[1];
-
-    Random::seed(1234);
-    for (int i = 0; i < 3; ++i) Random::next();
-    const int fourth = Random::next();
-    Random::seed(1234);
-    slowed(30, 3, 5);
-    EXPECT_EQ(slowed(6, 0, 5), 6);
-    EXPECT_EQ(slowed(6, -3, 1), 6);
-    EXPECT_EQ(Random::next(), fourth);
-}
 
 // A Thing that counts its runs and destructions and does whatever its test asks.
 struct Probe : Thing {
