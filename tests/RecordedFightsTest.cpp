@@ -55,8 +55,14 @@ const Fight FIGHTS[] = {
     {"a pit fight and a wave",
      "SATAN\n400\nAGENT\n12\n150\n1\n400\n0\nAI_Pitfighter\nAGENT\n3\n80\n2\n700\n1\nAI_Mk1\n"
      "WAVES\n1\nWAVEPAUSE\n500\n",
-     "AGENT\n9\n80\n2\n750\n1\nAI_Mk2\nCRIPPLE\n2\nDELAY WAVE\n200\n", 2000, 5485367756783133808ULL},
+     "AGENT\n9\n80\n2\n750\n1\nAI_Mk2\nCRIPPLE\n2\nDELAY WAVE\n200\n", 2000,
+     5485367756783133808ULL},
 };
+
+// Folds `digest` into `fingerprint`.
+uint64_t fold(uint64_t fingerprint, uint64_t digest) {
+    return (fingerprint ^ digest) * 1099511628211ULL;
+}
 
 class RecordedFightsTest : public LevelWorld {
   protected:
@@ -77,7 +83,7 @@ class RecordedFightsTest : public LevelWorld {
             level->run();
             referee.frame();
             Clock::advance();
-            if (frame % 50 == 0) fingerprint = (fingerprint ^ GameDigest::of_play()) * 1099511628211ULL;
+            if (frame % 50 == 0) fingerprint = fold(fingerprint, GameDigest::of_play());
         }
         return fingerprint;
     }
@@ -91,7 +97,7 @@ TEST_F(RecordedFightsTest, EachFightPlaysAsRecorded) {
     for (const Fight& fight : FIGHTS) {
         uint64_t fingerprint = 0;
         for (unsigned seed : {1, 2, 3})
-            fingerprint = (fingerprint ^ play(fight, seed)) * 1099511628211ULL;
+            fingerprint = fold(fingerprint, play(fight, seed));
         EXPECT_EQ(fingerprint, fight.fingerprint) << fight.name;
     }
 }
